@@ -1,0 +1,119 @@
+#include "state/SaveInfo.h"
+
+#include <fstream>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+namespace SaveInfo {
+
+namespace {
+
+using YagiVar::State;
+
+// One line of the file: a fixed comment, or one of the 58 saved texts.
+struct Line {
+  const char* comment;
+  std::string State::*text;
+  int yoBox;
+};
+
+std::vector<Line> FileLayout() {
+  std::vector<Line> lines = {
+      {"; This is the storage file for Zuzo.exe, and it is created by the user", nullptr, 0},
+      {"; when he/she accesses the SAVE DATA menu item under FILE.", nullptr, 0},
+      {";", nullptr, 0},
+      {"; The first set of entries form the YO entry screen", nullptr, 0},
+  };
+  for (int box = 1; box <= YagiVar::kYOBoxes; ++box) lines.push_back({nullptr, nullptr, box});
+  const std::vector<Line> rest = {
+      {nullptr, &State::YOFreqFromText, 0},
+      {nullptr, &State::YOBoomMountText, 0},
+      {"; this second set store the Design Zuzo details", nullptr, 0},
+      {nullptr, &State::DesignFreqText, 0},
+      {nullptr, &State::DesignDirectorsText, 0},
+      {nullptr, &State::DesignElemDiamText, 0},
+      {nullptr, &State::DesignDipoleWidthText, 0},
+      {nullptr, &State::DesignBoomText, 0},
+      {nullptr, &State::DesignDipoleDiamText, 0},
+      {nullptr, &State::DesignBendText, 0},
+      {nullptr, &State::DesignGapText, 0},
+      {nullptr, &State::DesignDipoleThickText, 0},
+      {nullptr, &State::DesignElemWidthText, 0},
+      {nullptr, &State::DesignElemThickText, 0},
+      {nullptr, &State::DesignChoicesText, 0},
+      {"; this third set store the Gain Calculation details", nullptr, 0},
+      {nullptr, &State::GainFreqText, 0},
+      {nullptr, &State::GainBoomText, 0},
+      {"; this last set store the Spacing details", nullptr, 0},
+      {nullptr, &State::StackFreqText, 0},
+      {nullptr, &State::StackBeamwidthText, 0},
+      {nullptr, &State::StackPlaneText, 0},
+  };
+  lines.insert(lines.end(), rest.begin(), rest.end());
+  return lines;
+}
+
+template <typename S>
+auto& ValueOf(S& state, const Line& line) {
+  return line.yoBox ? state.YOText[line.yoBox] : state.*line.text;
+}
+
+}  // namespace
+
+void CaptureProgramDir(State& state) {
+  state.ProgramDir = bs::CurrentDir();
+}
+
+void EnterProgramDir(const State& state) {
+  bs::SetCurrentDir(state.ProgramDir);
+}
+
+bool DataFileExists(const std::string& name) {
+  if (name.empty()) return false;
+  std::ifstream file(name, std::ios::binary);
+  if (!file.is_open()) return false;
+  file.close();
+  return !file.fail();
+}
+
+std::string DataFileText(const State& state) {
+  std::string text;
+  for (const Line& line : FileLayout()) {
+    if (!text.empty()) text += "\r\n";
+    text += line.comment ? std::string(line.comment) : ValueOf(state, line);
+  }
+  return text;
+}
+
+void SaveDataFile(State& state) {
+  EnterProgramDir(state);
+  bs::WriteTextFile(kDataFileName, DataFileText(state));
+  bs::TheDialogs().Beep();
+  bs::TheDialogs().ShowMessage("Program data saved");
+}
+
+std::string ReadValue(bs::TextFileReader& file) {
+  while (!file.AtEnd()) {
+    std::string line = file.ReadLine();
+    if (line.empty()) return "0";
+    if (line[0] != ';') return line;
+  }
+  return "0";
+}
+
+bool RecoverDataFile(State& state) {
+  if (!DataFileExists(kDataFileName)) {
+    bs::TheDialogs().Beep();
+    bs::TheDialogs().ShowMessage("No data file found");
+    return false;
+  }
+  EnterProgramDir(state);
+  bs::TextFileReader file(kDataFileName);
+  for (const Line& line : FileLayout())
+    if (!line.comment) ValueOf(state, line) = ReadValue(file);
+  bs::TheDialogs().Beep();
+  return true;
+}
+
+}  // namespace SaveInfo

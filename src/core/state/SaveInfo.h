@@ -1,0 +1,28 @@
+#pragma once
+// The saved-data file "Zuzo.cnf": the 58 screen texts of the shared state, between comment lines.
+#include <string>
+
+#include "platform/TextFile.h"
+#include "state/YagiVar.h"
+
+namespace SaveInfo {
+
+inline constexpr const char* kDataFileName = "Zuzo.cnf";
+
+// Remembers the current working directory as the program directory.
+void CaptureProgramDir(YagiVar::State& state);
+// Makes the program directory the working directory; raises InOutError on failure.
+void EnterProgramDir(const YagiVar::State& state);
+// True when the named file can be opened for reading and closed again; never raises.
+bool DataFileExists(const std::string& name);
+// The complete file text (CR LF line ends, no line end after the last value).
+std::string DataFileText(const YagiVar::State& state);
+// Writes "Zuzo.cnf" into the program directory, then beeps and says "Program data saved".
+void SaveDataFile(YagiVar::State& state);
+// Reads "Zuzo.cnf" from the working directory into the 58 texts; false (after a beep and
+// "No data file found") when there is no such file.
+bool RecoverDataFile(YagiVar::State& state);
+// The next value of the open file: comment lines skipped, an empty line or the end read as "0".
+std::string ReadValue(bs::TextFileReader& file);
+
+}  // namespace SaveInfo
