@@ -22,6 +22,7 @@ InOutError InOutErrorFromErrno(int err) {
       return InOutError("File access denied", 5);
     case ENOSPC:
     case EDQUOT:
+    case EFBIG:
       return InOutError("Disk full", 101);
     default:
       return InOutError("I/O error " + std::to_string(err), err);
