@@ -1,0 +1,57 @@
+// Beamsmith start-up: shared state, program directory, platform services, main window.
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Opening.h"
+#include "app/Screens.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Numbers.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrinter.h"
+#include "state/SaveInfo.h"
+#include "state/YagiVar.h"
+
+namespace {
+
+bool DisplayAvailable() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return true;
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr,
+                 "Beamsmith needs a graphical display and none was found (DISPLAY is not set).\n"
+                 "Use beamsmith-cli for designs on this machine.\n");
+    return 1;
+  }
+  auto& state = YagiVar::Global();
+  YagiVar::StartUp(state);
+  SaveInfo::CaptureProgramDir(state);
+  state.YOFreqFromText = "3";
+  state.YOBoomMountText = "2";
+
+  gui::Application app(argc, argv);
+  QApplication::setApplicationName("Beamsmith");
+  QApplication::setApplicationDisplayName("Beamsmith");
+  bs::SetDecimalSeparator(QLocale::system().decimalPoint().at(0).toLatin1());
+
+  gui::QtDialogs dialogs;
+  bs::InstallDialogs(&dialogs);
+  gui::QtPrinter printer(gui::SharedPrinter());
+  bs::InstallPrinter(&printer);
+  gui::RegisterAllScreens();
+
+  gui::TYagibaseform1 mainWindow;
+  mainWindow.show();
+  const int result = app.exec();
+  bs::InstallPrinter(nullptr);
+  bs::InstallDialogs(nullptr);
+  return result;
+}

@@ -1,0 +1,58 @@
+#include "app/About.h"
+
+#include <QFrame>
+
+#include "app/Pictures.h"
+#include "app/YagiForm.h"
+#include "platform/Drawing.h"
+
+namespace gui {
+
+TfmAboutBox::TfmAboutBox(QWidget* owner) : QDialog(owner) {
+  setObjectName("fmAboutBox");
+  setWindowTitle("ABOUT ZUZO.EXE");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(369, 252);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Olive());
+  palette.setColor(QPalette::WindowText, Qt::white);
+  setPalette(palette);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName("Panel1");
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(16, 16, 112, 112);
+  auto* picture = new DrawingWidget(&AboutPicture(), panel);
+  picture->setObjectName("ProgramIcon");
+  picture->setGeometry(4, 4, 104, 104);
+
+  ProductName = new QLabel("Beamsmith", this);
+  ProductName->setObjectName("ProductName");
+  QFont bold = ProductName->font();
+  bold.setBold(true);
+  bold.setPixelSize(20);
+  ProductName->setFont(bold);
+  ProductName->setGeometry(144, 24, 210, 28);
+  Comments = new QLabel("for the design of DL6WU yagis for VHF/UHF", this);
+  Comments->setObjectName("Comments");
+  Comments->setWordWrap(true);
+  Comments->setGeometry(144, 60, 210, 44);
+  Version = new QLabel(this);
+  Version->setObjectName("Version");
+  Version->setGeometry(144, 110, 210, 22);
+
+  OKButton = new QPushButton("OK", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setGeometry(147, 206, 75, 28);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  Fixscreen();
+}
+
+void TfmAboutBox::Fixscreen() {
+  Version->setText(VersionText());
+}
+
+}  // namespace gui

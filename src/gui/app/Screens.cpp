@@ -1,0 +1,35 @@
+#include "app/Screens.h"
+
+#include <map>
+
+namespace gui {
+
+namespace {
+std::map<ScreenId, ScreenFactory>& Registry() {
+  static std::map<ScreenId, ScreenFactory> registry;
+  return registry;
+}
+QWidget* g_mainWindow = nullptr;
+}  // namespace
+
+void SetMainWindow(QWidget* window) {
+  g_mainWindow = window;
+}
+QWidget* MainWindow() {
+  return g_mainWindow;
+}
+
+void RegisterScreen(ScreenId id, ScreenFactory factory) {
+  Registry()[id] = std::move(factory);
+}
+
+bool HasScreen(ScreenId id) {
+  return Registry().count(id) != 0;
+}
+
+QDialog* CreateScreen(ScreenId id, QWidget* owner) {
+  const auto it = Registry().find(id);
+  return it == Registry().end() ? nullptr : it->second(owner);
+}
+
+}  // namespace gui

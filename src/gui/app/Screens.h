@@ -1,0 +1,25 @@
+#pragma once
+// Which screens exist: each screen's folder registers a factory, and the base form's Task items
+// open the registered screens (an item whose screen is not registered stays disabled).
+#include <QDialog>
+#include <functional>
+
+namespace gui {
+
+enum class ScreenId { DesignYagi, Results, Gain, Stacking, YO, Mmana, SWR, Impedance };
+
+using ScreenFactory = std::function<QDialog*(QWidget* owner)>;
+
+void RegisterScreen(ScreenId id, ScreenFactory factory);
+bool HasScreen(ScreenId id);
+// A fresh instance owned by owner, or nullptr when the screen is not registered.
+QDialog* CreateScreen(ScreenId id, QWidget* owner);
+
+// The main window, whose size and frame every screen opened from a menu takes.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
+// Registers every screen of the program; called once at start-up (and by the screen tests).
+void RegisterAllScreens();
+
+}  // namespace gui

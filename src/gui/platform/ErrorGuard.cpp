@@ -1,0 +1,31 @@
+#include "platform/ErrorGuard.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Errors.h"
+
+namespace gui {
+
+void ShowCurrentError() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    bs::TheDialogs().ShowMessage("Out of memory");
+  } catch (const std::exception& e) {
+    bs::TheDialogs().ShowMessage(e.what());
+  } catch (...) {
+    bs::TheDialogs().ShowMessage("Unexpected error");
+  }
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (...) {
+    ShowCurrentError();
+    return false;
+  }
+}
+
+}  // namespace gui

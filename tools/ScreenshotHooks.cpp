@@ -1,0 +1,7 @@
+#include "tools/ScreenshotHooks.h"
+
+namespace gui {
+
+void SaveExtraScreenshots(QWidget&, const QDir&, const SaveShot&) {}
+
+}  // namespace gui

@@ -1,0 +1,10 @@
+#pragma once
+// The screens beyond the main window and the About box, each shown in a typical state.
+#include <QDir>
+#include <QWidget>
+#include <functional>
+
+namespace gui {
+using SaveShot = std::function<void(QWidget&, const QDir&, const QString&)>;
+void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& save);
+}  // namespace gui

@@ -1,0 +1,54 @@
+// Saves a PNG of every screen of Beamsmith into the folder given as the first argument, so that
+// all screens can be looked at at once. Runs on the offscreen platform or under Xvfb.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "app/About.h"
+#include "app/Opening.h"
+#include "app/Screens.h"
+#include "platform/Numbers.h"
+#include "state/SaveInfo.h"
+#include "state/YagiVar.h"
+#include "tools/ScreenshotHooks.h"
+
+namespace {
+
+void Save(QWidget& widget, const QDir& dir, const QString& name) {
+  widget.show();
+  QApplication::processEvents();
+  const QString path = dir.filePath(name + ".png");
+  if (widget.grab().save(path)) std::printf("%s\n", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  auto& state = YagiVar::Global();
+  YagiVar::StartUp(state);
+  SaveInfo::CaptureProgramDir(state);
+  state.YOFreqFromText = "3";
+  state.YOBoomMountText = "2";
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Beamsmith");
+  bs::SetDecimalSeparator('.');
+  const QDir dir(argc > 1 ? argv[1] : "screenshots");
+  QDir().mkpath(dir.path());
+  gui::RegisterAllScreens();
+
+  gui::TYagibaseform1 mainWindow;
+  mainWindow.SetIniPath(QDir::temp().filePath("beamsmith-screenshots.ini").toStdString());
+  mainWindow.show();
+  QApplication::processEvents();
+  mainWindow.resize(1245, 929 + mainWindow.MainMenu1->height());
+  Save(mainWindow, dir, "01-main-window");
+  state.MainWidth = mainWindow.frameGeometry().width();
+  state.MainHeight = mainWindow.frameGeometry().height();
+  gui::TfmAboutBox about(&mainWindow);
+  Save(about, dir, "02-about");
+  about.hide();
+  gui::SaveExtraScreenshots(mainWindow, dir, Save);
+  return 0;
+}
