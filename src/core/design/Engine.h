@@ -1,0 +1,57 @@
+#pragma once
+// The DL6WU long-Zuzo element calculation. It reads the design inputs that StoreDesignInputs
+// left in the shared state, writes the element table back into it and builds the report as it
+// goes. Lengths are millimetres unless a name says wavelengths.
+//
+// Every value that can come from the user passes through the checked arithmetic helpers, so a
+// frequency of 0, an element diameter of 0 or below, or a bend diameter of 0 raises
+// bs::MathError at the failing step; the report keeps what was appended before it.
+#include "design/Report.h"
+#include "state/YagiVar.h"
+
+namespace design {
+
+inline constexpr const char* kThicknessWarning =
+    "Elements are thicker than ideal, reduce diameter for best results";
+
+// Runs the whole calculation: wavelength, boom correction, driven elements, reflector, the
+// director loop, comments, balun line and the folded dipole details. The heading replaces
+// whatever the report held. Too many directors (set by another path than the entry screen)
+// raise bs::Error with kTooManyDirectors once the director table heading stands.
+// The calculation turns ElementDiam and BoomSize into wavelengths in place, so the inputs are
+// stored afresh (StoreDesignInputs) before every calculation.
+void Yagidimensions(YagiVar::State& state, Report& report);
+
+// The director loop: clears the director tables, checks the element thickness (a warning
+// through the dialogs; the calculation goes on), then places directors 1 to NumDirectors.
+void CalcDirector(YagiVar::State& state, Report& report);
+
+// Length of director n = DirectorNumber in wavelengths, without boom correction, for an element
+// diameter d in wavelengths.
+double CalcDirLength(const YagiVar::State& state, double d);
+
+// Single dipole length in wavelengths for a driven-element diameter in mm.
+double CalcDipoleLength(const YagiVar::State& state, double diameter);
+
+// Sets SingleDipoleLength and FoldedDipoleLength.
+void CalcDipoles(YagiVar::State& state);
+
+// Reflector length in mm; the same value each time while the inputs stay.
+double CalcReflector(const YagiVar::State& state);
+
+// Insert-to distance (element tip to boom edge) in mm for an element length in mm.
+long double ElementIT(const YagiVar::State& state, double length);
+
+// Gain estimate in dBd at a distance from the reflector in mm.
+long double BoomGain(const YagiVar::State& state, long double distance);
+
+// Estimated 3 dB beamwidth in degrees for a gain in dBd.
+long double BeamWidth(long double gain);
+
+// Tolerance for element lengths in mm.
+long double LengthTolerance(const YagiVar::State& state);
+
+// Spacing of director n from the element behind it, in wavelengths.
+long double DirectorSpacingFactor(int n);
+
+}  // namespace design

@@ -1,0 +1,146 @@
+#include "design/FoldedDipole.h"
+
+#include <algorithm>
+#include <numbers>
+#include <string>
+
+#include "design/Engine.h"
+#include "platform/Arith.h"
+#include "platform/Numbers.h"
+
+namespace design {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+// Half of 299792: a half wave in mm times the frequency in MHz.
+constexpr long double kHalfWaveConstant = 149896.0L;
+// Below this length-to-bend ratio the flat-plane fit does not hold.
+constexpr long double kMinFlatPlaneRatio = 10;
+
+std::string Fixed(long double value, int precision, int digits) {
+  return bs::FormatFixed(value, precision, digits);
+}
+
+std::string MmLine(const char* label, long double value, int precision) {
+  return label + Fixed(value, precision, 0) + "mm\r\n";
+}
+
+std::string ConstructionLines(const FoldedGeometry& g, double tipToTip, double bend, double gap) {
+  std::string text = "Measurements are taken from the inside of bends\r\n";
+  text += MmLine("Folded dipole length measured tip to tip = ", tipToTip, 6);
+  text += MmLine("Total rod length =", g.totalRod, 7);
+  text += MmLine("Centre of rod=", g.totalRod / 2, 6);
+  text += MmLine("Distance BC=CD=", g.bc, 6);
+  text += MmLine("Distance HI=GF=", g.hi, 6);
+  text += MmLine("Distance HA=GE=", g.ha, 6);
+  text += MmLine("Distance HB=GD=", g.hb, 6);
+  text += MmLine("Distance HC=GC=", g.hc, 6);
+  text += MmLine("Gap at HG=", gap, 6);
+  text += MmLine("Bend diameter BI=DF=", bend, 6) + "\r\n";
+  return text;
+}
+
+// K for a ratio R of 10 or more; ratios too large to round all lie beyond the table.
+double FlatPlaneK(long double ratio) {
+  return FindK(static_cast<int>(bs::RoundToEven(std::min(ratio, 20000.0L))));
+}
+
+std::string ResonanceLine(long double ratio, double tipToTip) {
+  std::string text =
+      "If the folded dipole is considered as a flat plane (see ARRL Antenna Handbook) then its "
+      "resonant frequency is ";
+  if (ratio < kMinFlatPlaneRatio)
+    return text + "less than the flat plane algorithm's range of 10:1\r\n";
+  const double k = FlatPlaneK(ratio);
+  const long double resonance = bs::Divide(k * kHalfWaveConstant, tipToTip);
+  return text + Fixed(resonance, 5, 1) + "MHz and K is " + Fixed(k, 5, 3) + "\r\n";
+}
+
+std::string ShapeTail(int shape, const std::string& diameter, const std::string& width,
+                      const std::string& thickness) {
+  if (shape == 0) return " of round " + diameter + "mm rod";
+  if (shape == 1) return " of square section " + width + "mm";
+  if (shape == 2) return " of flat section " + width + "mm by " + thickness + "mm";
+  return {};
+}
+
+// Directors up to the first empty table entry, plus the reflector.
+long double ParasiticRodLength(const YagiVar::State& s) {
+  long double sum = 0;
+  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n) sum += s.DirLength[n];
+  return sum + CalcReflector(s);
+}
+
+std::string MaterialsGuide(const YagiVar::State& s, long double totalRod) {
+  std::string text =
+      "\r\nMATERIALS GUIDE for purchase. Allow extra, do NOT use these figures for cutting\r\n"
+      "NO allowance for saw cuts or purchased lengths resulting in waste\r\n";
+  text += "1) Length used by directors and reflector " + Fixed(ParasiticRodLength(s), 6, 1) + "mm" +
+          ShapeTail(s.ElementShape, s.ElementDiamText, s.ElementWidthText, s.ElementThickText) +
+          "\r\n";
+  text += "2) Length used by single dipole " + Fixed(s.SingleDipoleLength, 6, 1) +
+          "mm or folded dipole " + Fixed(totalRod, 6, 1) + "mm" +
+          ShapeTail(s.DipoleShape, s.DipoleDiamText, s.DipoleWidthText, s.DipoleThickText) + "\r\n";
+  const std::string boom = bs::FormatGeneral(s.BoomSizeEntered);
+  text +=
+      "3) Length used for boom " + Fixed(s.BoomLength + 30.0L, 6, 1) +
+      "mm (allows for 30mm each end)" +
+      (s.BoomIsSquare ? " square section " + boom + "mm" : " round stock " + boom + "mm diameter") +
+      "\r\n";
+  return text;
+}
+
+}  // namespace
+
+FoldedGeometry FoldedDipoleGeometry(double tipToTip, double bendDiam, double gap) {
+  const long double f = tipToTip, db = bendDiam, g = gap;
+  const long double quarterBend = kPi * db / 4;
+  FoldedGeometry out;
+  out.totalRod = bs::Checked(2 * (f - db) + kPi * db - g);
+  out.hi = bs::Checked(f / 2 - db / 2 - g / 2);
+  out.ha = out.hi + quarterBend;
+  out.hb = out.ha + quarterBend;
+  out.hc = out.hb + out.hi + g / 2;
+  out.bc = 0.5L * g + out.hi;
+  return out;
+}
+
+double FindK(int r) {
+  const long double x = r;
+  long double k = 0.98L;
+  if (r >= 10 && r <= 15)
+    k = (x - 10) * 0.003L + 0.92L;
+  else if (r >= 16 && r <= 20)
+    k = (x - 16) * 0.00385L + 0.9355L;
+  else if (r >= 21 && r <= 30)
+    k = (x - 21) * 0.0009L + 0.9436L;
+  else if (r >= 31 && r <= 50)
+    k = (x - 31) * 0.000342L + 0.9501L;
+  else if (r >= 51 && r <= 75)
+    k = (x - 51) * 0.0002879L + 0.95701L;
+  else if (r >= 76 && r <= 100)
+    k = (x - 31) * 0.0001287L + 0.9601L;
+  else if (r >= 101 && r <= 200)
+    k = (x - 31) * 0.0000303L + 0.96301L;
+  else if (r >= 201 && r <= 1000)
+    k = (x - 31) * 0.0000125L + 0.97301L;
+  else if (r >= 1001 && r <= 10000)
+    k = (x - 31) * 0.0000005L + 0.97801L;
+  return static_cast<double>(k);
+}
+
+void FoldedDipoleDetails(YagiVar::State& s, Report& report) {
+  const double f = s.FoldedDipoleLength, db = s.DipoleBendDiam, gap = s.FeedGap;
+  report.Append("FOLDED DIPOLE CONSTRUCTION\r\n");
+  const long double ratio = bs::Divide(f, db);
+  const FoldedGeometry g = FoldedDipoleGeometry(f, db, gap);
+  report.Append(ConstructionLines(g, f, db, gap));
+  report.Append(ResonanceLine(ratio, f));
+  s.FoldedTipToTip = f;
+  s.FoldedBendSpan = bs::ToDouble(f - static_cast<long double>(db));
+  s.FoldedBendDiam = db;
+  report.Append(MaterialsGuide(s, g.totalRod));
+}
+
+}  // namespace design
