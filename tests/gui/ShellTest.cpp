@@ -1,0 +1,156 @@
+// The application shell: main window placement, closing, About box, saved data, error handler.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/About.h"
+#include "app/Opening.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Errors.h"
+#include "platform/IniFile.h"
+#include "state/YagiVar.h"
+#include "support/GuiHelpers.h"
+#include "support/ScriptedDialogs.h"
+
+namespace {
+
+using testing_support::Find;
+
+// Each test runs in its own working folder, which is also the program directory.
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    oldDir_ = QDir::currentPath();
+    ASSERT_TRUE(dir_.isValid());
+    QDir::setCurrent(dir_.path());
+    auto& state = YagiVar::Global();
+    state = YagiVar::State();
+    YagiVar::StartUp(state);
+    state.ProgramDir = dir_.path().toStdString();
+  }
+  void TearDown() override { QDir::setCurrent(oldDir_); }
+  std::string IniPath() const { return dir_.filePath("Beamsmith.ini").toStdString(); }
+
+  QString oldDir_;
+  QTemporaryDir dir_;
+  testing_support::ScriptedDialogs dialogs_;
+};
+
+TEST_F(ShellTest, IniWithOnlyTopAndLeftTakesTheDefaultsForTheRest) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  bs::IniFile ini(IniPath());
+  ini.WriteInteger(window.MonitorProfile(), "Top", 40);
+  ini.WriteInteger(window.MonitorProfile(), "Left", 60);
+  ini.UpdateFile();
+  window.FormCreate();
+  EXPECT_EQ(window.geometry(), QRect(60, 40, 640, 480));
+  EXPECT_EQ(window.windowState(), Qt::WindowNoState);
+  EXPECT_EQ(YagiVar::Global().DefSizeA, 1);
+  EXPECT_EQ(YagiVar::Global().DefSizeB, 1);
+}
+
+TEST_F(ShellTest, FirstRunScalesFromTheWorkAreaAndCloseWritesThePair) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  const int before = window.height();
+  window.FormCreate();  // no Beamsmith.ini in the working folder
+  const auto& state = YagiVar::Global();
+  EXPECT_EQ(state.DefSizeB, state.StartFormHeight / 4);
+  EXPECT_EQ(state.DefSizeA, state.WorkAreaHeight / 5);
+  EXPECT_EQ(window.height(), before * state.DefSizeA / state.DefSizeB);
+
+  dialogs_.confirmAnswers = {false};
+  EXPECT_FALSE(window.FormCloseQuery());
+  const bs::IniFile ini(IniPath());
+  EXPECT_EQ(ini.ReadInteger(window.MonitorProfile(), "DefSizeA", 0), state.DefSizeA);
+  EXPECT_EQ(ini.ReadInteger(window.MonitorProfile(), "DefSizeB", 0), state.DefSizeB);
+  EXPECT_EQ(ini.ReadInteger(window.MonitorProfile(), "WindowState", 0), 1);
+  EXPECT_EQ(dialogs_.events, std::vector<std::string>{"confirm: Close program?"});
+}
+
+TEST_F(ShellTest, CancelAtCloseKeepsTheWindowOpen) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  window.show();
+  dialogs_.confirmAnswers = {false};
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(IniPath())));
+  dialogs_.confirmAnswers = {true};
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ShellTest, UnwritableIniIsReportedAndTheUserCanStillQuit) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath("/no/such/folder/Beamsmith.ini");
+  dialogs_.confirmAnswers = {true};
+  EXPECT_TRUE(window.FormCloseQuery());
+  EXPECT_EQ(dialogs_.events,
+            (std::vector<std::string>{"message: Unable to write to /no/such/folder/Beamsmith.ini",
+                                      "confirm: Close program?"}));
+}
+
+TEST_F(ShellTest, ResizeStoresTheMainWindowSize) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  window.show();
+  window.resize(900, 700);
+  QApplication::processEvents();
+  EXPECT_EQ(YagiVar::Global().MainWidth, window.frameGeometry().width());
+  EXPECT_EQ(YagiVar::Global().MainHeight, window.frameGeometry().height());
+}
+
+TEST_F(ShellTest, SaveAndRecoverDataThroughTheFileMenu) {
+  gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  YagiVar::Global().GainBoomText = "5000";
+  window.Save1->trigger();
+  YagiVar::Global().GainBoomText = "1";
+  window.SaveAs1->trigger();
+  EXPECT_EQ(YagiVar::Global().GainBoomText, "5000");
+  EXPECT_EQ(dialogs_.events, (std::vector<std::string>{"beep", "message: Program data saved",
+                                                       "beep", "message: Old data reloaded"}));
+}
+
+TEST_F(ShellTest, AboutBoxShowsTheVersion) {
+  gui::TYagibaseform1 window;
+  std::string caption, version;
+  testing_support::OnNextModal([&](QDialog* about) {
+    ASSERT_NE(about, nullptr);
+    caption = about->windowTitle().toStdString();
+    version = Find<QLabel>(about, "Version")->text().toStdString();
+    QTest::mouseClick(Find<QPushButton>(about, "OKButton"), Qt::LeftButton);
+  });
+  window.About1->trigger();
+  EXPECT_EQ(caption, "ABOUT ZUZO.EXE");
+  EXPECT_EQ(version, gui::VersionText().toStdString());
+}
+
+TEST_F(ShellTest, ManualOpensTheHelpFileUnderTheProgramDirectory) {
+  gui::TYagibaseform1 window;
+  window.ContentsHTML1->trigger();
+  EXPECT_EQ(dialogs_.events,
+            std::vector<std::string>{"help: " + dir_.path().toStdString() + "/Help/Zuzo.chm #0"});
+}
+
+TEST_F(ShellTest, ErrorsInHandlersBecomeMessagesAndStopTheAction) {
+  bool after = false;
+  EXPECT_FALSE(gui::Guarded([&] {
+    throw bs::ConvertError("'abc' is not a valid floating point value");
+    after = true;
+  }));
+  EXPECT_FALSE(after);
+  EXPECT_EQ(dialogs_.Messages(),
+            std::vector<std::string>{"'abc' is not a valid floating point value"});
+}
+
+}  // namespace
