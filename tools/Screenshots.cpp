@@ -10,7 +10,7 @@
 #include "app/Opening.h"
 #include "app/Screens.h"
 #include "platform/Numbers.h"
-#include "state/SaveInfo.h"
+#include "state/StartUp.h"
 #include "state/YagiVar.h"
 #include "tools/ScreenshotHooks.h"
 
@@ -27,10 +27,7 @@ void Save(QWidget& widget, const QDir& dir, const QString& name) {
 
 int main(int argc, char** argv) {
   auto& state = YagiVar::Global();
-  YagiVar::StartUp(state);
-  SaveInfo::CaptureProgramDir(state);
-  state.YOFreqFromText = "3";
-  state.YOBoomMountText = "2";
+  YagiVar::StartUpSequence(state);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   bs::SetDecimalSeparator('.');

@@ -9,7 +9,7 @@
 #include "platform/Numbers.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
-#include "state/SaveInfo.h"
+#include "state/StartUp.h"
 #include "state/YagiVar.h"
 
 namespace {
@@ -32,10 +32,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   auto& state = YagiVar::Global();
-  YagiVar::StartUp(state);
-  SaveInfo::CaptureProgramDir(state);
-  state.YOFreqFromText = "3";
-  state.YOBoomMountText = "2";
+  YagiVar::StartUpSequence(state);
 
   gui::Application app(argc, argv);
   QApplication::setApplicationName("Beamsmith");

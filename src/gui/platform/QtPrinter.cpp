@@ -10,8 +10,25 @@
 namespace gui {
 
 namespace {
+
 constexpr int kTabColumns = 8;
+
+// The longest start of the line that fits the width (at least one character).
+int FittingLength(const QFontMetrics& metrics, const QString& line, int width) {
+  if (metrics.horizontalAdvance(line) <= width) return line.size();
+  int low = 1, high = line.size();
+  while (low < high) {
+    const int mid = (low + high + 1) / 2;
+    if (metrics.horizontalAdvance(line.left(mid)) <= width) {
+      low = mid;
+    } else {
+      high = mid - 1;
+    }
+  }
+  return low;
 }
+
+}  // namespace
 
 QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
 
@@ -56,8 +73,7 @@ void QtPrinter::PrintWrapped(const QString& line) {
   const int height = printer_.height();
   QString rest = line;
   do {
-    int fit = rest.size();
-    while (fit > 1 && metrics.horizontalAdvance(rest.left(fit)) > width) --fit;
+    const int fit = FittingLength(metrics, rest, width);
     if (y_ + metrics.height() > height && y_ > 0) NewPage();
     painter_.drawText(0, y_ + metrics.ascent(), rest.left(fit));
     y_ += metrics.height();
