@@ -109,11 +109,15 @@ bool RecoverDataFile(State& state) {
     return false;
   }
   EnterProgramDir(state);
-  bs::TextFileReader file(kDataFileName);
-  for (const Line& line : FileLayout())
-    if (!line.comment) ValueOf(state, line) = ReadValue(file);
+  ReadDataFile(kDataFileName, state);
   bs::TheDialogs().Beep();
   return true;
+}
+
+void ReadDataFile(const std::string& path, State& state) {
+  bs::TextFileReader file(path);
+  for (const Line& line : FileLayout())
+    if (!line.comment) ValueOf(state, line) = ReadValue(file);
 }
 
 }  // namespace SaveInfo

@@ -22,6 +22,10 @@ void SaveDataFile(YagiVar::State& state);
 // Reads "Zuzo.cnf" from the working directory into the 58 texts; false (after a beep and
 // "No data file found") when there is no such file.
 bool RecoverDataFile(YagiVar::State& state);
+// Reads the 58 texts from a saved-data file at any path, quietly: no beep, no message, the
+// working directory unchanged. Raises InOutError when the file cannot be read; the texts read
+// before a failure keep their new values.
+void ReadDataFile(const std::string& path, YagiVar::State& state);
 // The next value of the open file: comment lines skipped, an empty line or the end read as "0".
 std::string ReadValue(bs::TextFileReader& file);
 

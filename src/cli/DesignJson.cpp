@@ -1,0 +1,125 @@
+#include "DesignJson.h"
+
+#include "design/DesignValues.h"
+
+namespace cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// JSON numbers are doubles; extended values keep their nearest double.
+double Num(long double value) {
+  return static_cast<double>(value);
+}
+
+Json EntriesJson(const DesignOutcome& o) {
+  Json entries;
+  for (const BoxOption& box : BoxOptions()) entries[box.jsonKey] = o.entries.edit[box.box];
+  for (const ChoiceOption& choice : ChoiceOptions())
+    entries[choice.jsonKey] = choice.items.at(o.entries.radio[choice.group]);
+  entries["choices"] = design::EncodeChoices(o.entries.radio);
+  entries["coax"] = o.coax ? Json(design::CoaxTable[*o.coax].text) : Json(nullptr);
+  entries["velocityFactor"] = o.velocityFactor ? Json(*o.velocityFactor) : Json(nullptr);
+  return entries;
+}
+
+Json DesignInputsJson(const YagiVar::State& s) {
+  return Json{
+      {"designFreq", s.DesignFreq},
+      {"numDirectors", s.NumDirectors},
+      {"elementDiam", s.ElementDiam},
+      {"elementDiamMm", s.ElementDiamMm},
+      {"elementShape", s.ElementShape},
+      {"dipoleDiam", s.DipoleDiam},
+      {"dipoleShape", s.DipoleShape},
+      {"dipoleMount", s.DipoleMount},
+      {"boomSize", s.BoomSize},
+      {"boomSizeEntered", Num(s.BoomSizeEntered)},
+      {"boomIsSquare", s.BoomIsSquare},
+      {"boomMount", std::string(1, static_cast<char>(s.BoomMount))},
+      {"dipoleBendDiam", s.DipoleBendDiam},
+      {"feedGap", s.FeedGap},
+      {"velocityFactor", s.VelocityFactor},
+      {"coaxName", s.CoaxName},
+      {"balunLoopLength", s.BalunLoopLength},
+  };
+}
+
+Json DirectorsJson(const YagiVar::State& s) {
+  Json rows = Json::array();
+  for (const design::DirectorValues& d : design::DirectorTable(s)) {
+    rows.push_back(Json{
+        {"number", d.number},
+        {"length", d.length},
+        {"spacing", d.spacing},
+        {"boomPosition", d.boomPosition},
+        {"distanceFromReflector", d.distanceFromReflector},
+        {"insertTo", Num(d.insertTo)},
+        {"gainDbd", d.gainDbd},
+        {"gainDbi", Num(d.gainDbi)},
+    });
+  }
+  return rows;
+}
+
+Json FoldedDipoleJson(const YagiVar::State& s) {
+  const design::FoldedGeometry g =
+      design::FoldedDipoleGeometry(s.FoldedDipoleLength, s.DipoleBendDiam, s.FeedGap);
+  const design::FlatPlaneValues plane = design::FlatPlane(s);
+  return Json{
+      {"tipToTip", s.FoldedDipoleLength},
+      {"totalRodLength", Num(g.totalRod)},
+      {"centreOfRod", Num(g.totalRod / 2)},
+      {"bc", Num(g.bc)},
+      {"hi", Num(g.hi)},
+      {"ha", Num(g.ha)},
+      {"hb", Num(g.hb)},
+      {"hc", Num(g.hc)},
+      {"gap", s.FeedGap},
+      {"bendDiameter", s.DipoleBendDiam},
+      {"ratio", Num(plane.ratio)},
+      {"k", plane.inRange ? Json(plane.k) : Json(nullptr)},
+      {"resonantFrequency", plane.inRange ? Json(Num(plane.resonance)) : Json(nullptr)},
+  };
+}
+
+Json MaterialsJson(const YagiVar::State& s) {
+  const design::MaterialsValues m = design::MaterialsGuideLengths(s);
+  return Json{
+      {"directorsAndReflector", Num(m.directorsAndReflector)},
+      {"singleDipole", Num(m.singleDipole)},
+      {"foldedDipole", Num(m.foldedDipole)},
+      {"boom", Num(m.boom)},
+  };
+}
+
+}  // namespace
+
+Json DesignJson(const DesignOutcome& o) {
+  const YagiVar::State& s = o.results;
+  Json j;
+  j["inputs"] = Json{{"entries", EntriesJson(o)}, {"design", DesignInputsJson(o.inputs)}};
+  j["wavelength"] = s.Wavelength;
+  j["boomCorrection"] = s.BoomCorrection;
+  j["boomCorrectionMm"] = Num(design::BoomCorrectionMm(s));
+  j["reflectorLength"] = s.ReflectorLength;
+  j["reflectorInsertTo"] = Num(design::ElementIT(s, s.ReflectorLength));
+  j["singleDipoleLength"] = s.SingleDipoleLength;
+  j["singleDipoleInsertTo"] = Num(design::ElementIT(s, s.SingleDipoleLength));
+  j["foldedDipoleLength"] = s.FoldedDipoleLength;
+  j["foldedDipoleInsertTo"] = Num(design::ElementIT(s, s.FoldedDipoleLength));
+  j["dipoleSpacing"] = s.DipoleSpacing;
+  j["dipoleBoomPosition"] = Num(design::DipoleBoomPosition(s));
+  j["directors"] = DirectorsJson(s);
+  j["totalBoomLength"] = Num(design::TotalBoomLength(s));
+  j["tolerance"] = Num(design::LengthTolerance(s));
+  j["beamwidth"] = Num(design::BeamWidth(s.DirectorGain));
+  j["foldedDipole"] = FoldedDipoleJson(s);
+  j["materials"] = MaterialsJson(s);
+  j["balunLoopLength"] = o.inputs.BalunLoopLength;
+  j["warnings"] = o.warnings;
+  return j;
+}
+
+}  // namespace cli

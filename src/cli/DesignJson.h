@@ -1,0 +1,12 @@
+#pragma once
+// The design as one JSON object: the entries as typed, the converted design inputs and every
+// computed value, unrounded, with camelCase keys in a fixed order.
+#include <nlohmann/json.hpp>
+
+#include "DesignRequest.h"
+
+namespace cli {
+
+nlohmann::ordered_json DesignJson(const DesignOutcome& outcome);
+
+}  // namespace cli

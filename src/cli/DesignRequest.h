@@ -1,0 +1,73 @@
+#pragma once
+// What the user asked of "beamsmith-cli design", and the run of the design engine for it.
+//
+// The entries start as the entry screen shows them at the first opening of a run (or as a
+// saved-data file holds them); a frequency given acts like typing it into the frequency box and
+// leaving it, so the size boxes take that band's presets; every other option then overwrites its
+// box or choice. The run is the screen's Calculate: the coax choice, the stored design inputs and
+// the element calculation with its report, all by the core.
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "design/Design.h"
+#include "state/YagiVar.h"
+
+namespace cli {
+
+// An entry box as a command-line option.
+struct BoxOption {
+  const char* flag;     // "--freq"
+  design::Box box;      // its box on the entry screen
+  const char* jsonKey;  // its name among the JSON entries
+  const char* label;    // what the box asks for
+};
+const std::vector<BoxOption>& BoxOptions();
+
+// A radio group as a command-line option; items in the group's order.
+struct ChoiceOption {
+  const char* flag;
+  design::Group group;
+  const char* jsonKey;
+  const char* label;
+  std::vector<std::string> items;
+};
+const std::vector<ChoiceOption>& ChoiceOptions();
+
+// The coax list entry named by its index in the list or by its exact text.
+std::optional<int> CoaxIndexFromText(const std::string& text);
+
+struct DesignRequest {
+  std::string fromFile;                       // empty: the start values
+  std::map<design::Box, std::string> boxes;   // texts as typed
+  std::map<design::Group, int> choices;       // selected item indexes
+  std::optional<int> coax;                    // coax list index
+  std::optional<std::string> velocityFactor;  // the answer to the USER entry's question
+  bool json = false;
+};
+
+// A usage mistake found after the options were read (exit status 2).
+std::optional<std::string> RequestConflict(const DesignRequest& request);
+
+// The entry screen's boxes and choices for the request. Reads the saved-data file when one is
+// named; raises bs::Error for a file that cannot be read and bs::ConvertError for a frequency
+// that is not a number (the band presets need it).
+design::DesignEntries EntriesFor(const DesignRequest& request);
+
+struct DesignOutcome {
+  design::DesignEntries entries;
+  std::optional<int> coax;                    // coax list index chosen
+  std::optional<std::string> velocityFactor;  // the USER entry's answer as typed
+  YagiVar::State inputs;                      // the state once the design inputs are stored
+  YagiVar::State results;                     // the state after the element calculation
+  std::string report;                         // the results report, LF line ends
+  std::vector<std::string> warnings;
+};
+
+// Runs the design; warnings go to `warningStream` as they come and into the outcome. Raises
+// bs::Error (with the message the program shows) when an entry is refused.
+DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStream);
+
+}  // namespace cli

@@ -1,0 +1,81 @@
+#include "design/DesignValues.h"
+
+#include <algorithm>
+
+#include "design/Engine.h"
+#include "design/FoldedDipole.h"
+#include "platform/Arith.h"
+
+namespace design {
+
+namespace {
+
+// Half of 299792: a half wave in mm times the frequency in MHz.
+constexpr long double kHalfWaveConstant = 149896.0L;
+// Below this length-to-bend ratio the flat-plane fit does not hold.
+constexpr long double kMinFlatPlaneRatio = 10;
+// Ratios too large to round all lie beyond the table of K.
+constexpr long double kLargestTabledRatio = 20000;
+
+}  // namespace
+
+std::vector<DirectorValues> DirectorTable(const YagiVar::State& s) {
+  std::vector<DirectorValues> rows;
+  const int count = std::clamp<int>(s.NumDirectors, 0, YagiVar::kMaxDirectors);
+  // The boom position adds up the spacings the way the calculation does.
+  double boomPosition = s.DipoleSpacing + kBoomOverhang;
+  for (int n = 1; n <= count; ++n) {
+    DirectorValues row;
+    row.number = n;
+    row.length = s.DirLength[n];
+    row.spacing = s.DirSpacing[n];
+    boomPosition = boomPosition + s.DirSpacing[n];
+    row.boomPosition = boomPosition;
+    row.distanceFromReflector = s.DirPosition[n];
+    row.insertTo = ElementIT(s, row.length);
+    row.gainDbd = bs::ToDouble(BoomGain(s, row.distanceFromReflector));
+    row.gainDbi = GainDbi(row.gainDbd);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+long double GainDbi(double gainDbd) {
+  return gainDbd + 2.15L;
+}
+
+long double BoomCorrectionMm(const YagiVar::State& s) {
+  return static_cast<long double>(s.BoomCorrection) * s.Wavelength;
+}
+
+long double DipoleBoomPosition(const YagiVar::State& s) {
+  return s.DipoleSpacing + kBoomOverhang;
+}
+
+long double TotalBoomLength(const YagiVar::State& s) {
+  return s.BoomLength + static_cast<long double>(kBoomOverhang);
+}
+
+FlatPlaneValues FlatPlane(const YagiVar::State& s) {
+  FlatPlaneValues v;
+  v.ratio = bs::Divide(s.FoldedDipoleLength, s.DipoleBendDiam);
+  if (v.ratio < kMinFlatPlaneRatio) return v;
+  v.inRange = true;
+  v.k = FindK(static_cast<int>(bs::RoundToEven(std::min(v.ratio, kLargestTabledRatio))));
+  v.resonance = bs::Divide(v.k * kHalfWaveConstant, s.FoldedDipoleLength);
+  return v;
+}
+
+MaterialsValues MaterialsGuideLengths(const YagiVar::State& s) {
+  MaterialsValues m;
+  // Directors up to the first empty table entry, plus the reflector.
+  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n)
+    m.directorsAndReflector += s.DirLength[n];
+  m.directorsAndReflector += CalcReflector(s);
+  m.singleDipole = s.SingleDipoleLength;
+  m.foldedDipole = FoldedDipoleGeometry(s.FoldedDipoleLength, s.DipoleBendDiam, s.FeedGap).totalRod;
+  m.boom = TotalBoomLength(s);
+  return m;
+}
+
+}  // namespace design
