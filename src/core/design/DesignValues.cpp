@@ -17,6 +17,13 @@ constexpr long double kMinFlatPlaneRatio = 10;
 // Ratios too large to round all lie beyond the table of K.
 constexpr long double kLargestTabledRatio = 20000;
 
+// Directors up to the first empty table entry, plus the reflector.
+long double ParasiticRodLength(const YagiVar::State& s) {
+  long double sum = 0;
+  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n) sum += s.DirLength[n];
+  return sum + CalcReflector(s);
+}
+
 }  // namespace
 
 std::vector<DirectorValues> DirectorTable(const YagiVar::State& s) {
@@ -61,17 +68,18 @@ FlatPlaneValues FlatPlane(const YagiVar::State& s) {
   v.ratio = bs::Divide(s.FoldedDipoleLength, s.DipoleBendDiam);
   if (v.ratio < kMinFlatPlaneRatio) return v;
   v.inRange = true;
-  v.k = FindK(static_cast<int>(bs::RoundToEven(std::min(v.ratio, kLargestTabledRatio))));
+  v.k = FlatPlaneK(v.ratio);
   v.resonance = bs::Divide(v.k * kHalfWaveConstant, s.FoldedDipoleLength);
   return v;
 }
 
+double FlatPlaneK(long double ratio) {
+  return FindK(static_cast<int>(bs::RoundToEven(std::min(ratio, kLargestTabledRatio))));
+}
+
 MaterialsValues MaterialsGuideLengths(const YagiVar::State& s) {
   MaterialsValues m;
-  // Directors up to the first empty table entry, plus the reflector.
-  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n)
-    m.directorsAndReflector += s.DirLength[n];
-  m.directorsAndReflector += CalcReflector(s);
+  m.directorsAndReflector = ParasiticRodLength(s);
   m.singleDipole = s.SingleDipoleLength;
   m.foldedDipole = FoldedDipoleGeometry(s.FoldedDipoleLength, s.DipoleBendDiam, s.FeedGap).totalRod;
   m.boom = TotalBoomLength(s);

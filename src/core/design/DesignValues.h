@@ -4,13 +4,10 @@
 // every value is the one the report formats, unrounded.
 #include <vector>
 
+#include "design/Engine.h"
 #include "state/YagiVar.h"
 
 namespace design {
-
-// Boom positions count from the rear end of the boom; the reflector stands this far in, and the
-// boom overhangs the last director by as much.
-inline constexpr double kBoomOverhang = 30;
 
 // One row of the director table.
 struct DirectorValues {
@@ -28,6 +25,8 @@ std::vector<DirectorValues> DirectorTable(const YagiVar::State& state);
 
 // The report's gain in dBi for a gain in dBd.
 long double GainDbi(double gainDbd);
+// The flat-plane K for a length-to-bend ratio of 10 or more.
+double FlatPlaneK(long double ratio);
 // The boom correction in mm (BoomCorrection is in wavelengths).
 long double BoomCorrectionMm(const YagiVar::State& state);
 // Boom position of the driven element.

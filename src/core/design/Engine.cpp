@@ -16,9 +16,6 @@ namespace {
 constexpr long double kLightSpeed = 299792.0L;
 constexpr long double kReflectorLightSpeed = 299793.0L;
 
-// The reflector sits 30 mm from the rear end of the boom.
-constexpr double kOverhang = 30;
-
 bool IsMetalMounted(char16_t mount) {
   return mount == u'Y' || mount == u'I';
 }
@@ -56,10 +53,10 @@ void PlaceDirector(YagiVar::State& s, Report& report, int n) {
   s.DirSpacing[n] = s.DirectorSpacing;
   report.Append(BoomPositionCell(s.BoomLength));
   report.Append(ITCell(ElementIT(s, s.DirectorLength)));
-  s.DirectorGain = bs::ToDouble(BoomGain(s, s.BoomLength - kOverhang));
+  s.DirectorGain = bs::ToDouble(BoomGain(s, s.BoomLength - kBoomOverhang));
   report.Append(GainCells(s.DirectorGain));
   s.DirLength[n] = s.DirectorLength;
-  s.DirPosition[n] = s.BoomLength - kOverhang;
+  s.DirPosition[n] = s.BoomLength - kBoomOverhang;
 }
 
 }  // namespace
@@ -90,7 +87,7 @@ void CalcDirector(YagiVar::State& s, Report& report) {
   const std::int32_t n = s.NumDirectors;
   // The tables hold 100 directors; nothing may write past them.
   if (n > YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
-  s.BoomLength = bs::ToDouble(s.DipoleSpacing + kOverhang);
+  s.BoomLength = bs::ToDouble(s.DipoleSpacing + kBoomOverhang);
   CheckThickness(s);
   for (int i = 1; i <= n; ++i) PlaceDirector(s, report, i);
 }

@@ -11,6 +11,10 @@
 
 namespace design {
 
+// Boom positions count from the rear end of the boom; the reflector stands this far in, and the
+// boom overhangs the last director by as much.
+inline constexpr double kBoomOverhang = 30;
+
 inline constexpr const char* kThicknessWarning =
     "Elements are thicker than ideal, reduce diameter for best results";
 

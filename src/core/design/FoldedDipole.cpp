@@ -4,6 +4,7 @@
 #include <numbers>
 #include <string>
 
+#include "design/DesignValues.h"
 #include "design/Engine.h"
 #include "platform/Arith.h"
 #include "platform/Numbers.h"
@@ -13,11 +14,6 @@ namespace design {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-// Half of 299792: a half wave in mm times the frequency in MHz.
-constexpr long double kHalfWaveConstant = 149896.0L;
-// Below this length-to-bend ratio the flat-plane fit does not hold.
-constexpr long double kMinFlatPlaneRatio = 10;
-
 std::string Fixed(long double value, int precision, int digits) {
   return bs::FormatFixed(value, precision, digits);
 }
@@ -41,20 +37,12 @@ std::string ConstructionLines(const FoldedGeometry& g, double tipToTip, double b
   return text;
 }
 
-// K for a ratio R of 10 or more; ratios too large to round all lie beyond the table.
-double FlatPlaneK(long double ratio) {
-  return FindK(static_cast<int>(bs::RoundToEven(std::min(ratio, 20000.0L))));
-}
-
-std::string ResonanceLine(long double ratio, double tipToTip) {
+std::string ResonanceLine(const FlatPlaneValues& plane) {
   std::string text =
       "If the folded dipole is considered as a flat plane (see ARRL Antenna Handbook) then its "
       "resonant frequency is ";
-  if (ratio < kMinFlatPlaneRatio)
-    return text + "less than the flat plane algorithm's range of 10:1\r\n";
-  const double k = FlatPlaneK(ratio);
-  const long double resonance = bs::Divide(k * kHalfWaveConstant, tipToTip);
-  return text + Fixed(resonance, 5, 1) + "MHz and K is " + Fixed(k, 5, 3) + "\r\n";
+  if (!plane.inRange) return text + "less than the flat plane algorithm's range of 10:1\r\n";
+  return text + Fixed(plane.resonance, 5, 1) + "MHz and K is " + Fixed(plane.k, 5, 3) + "\r\n";
 }
 
 std::string ShapeTail(int shape, const std::string& diameter, const std::string& width,
@@ -65,27 +53,20 @@ std::string ShapeTail(int shape, const std::string& diameter, const std::string&
   return {};
 }
 
-// Directors up to the first empty table entry, plus the reflector.
-long double ParasiticRodLength(const YagiVar::State& s) {
-  long double sum = 0;
-  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n) sum += s.DirLength[n];
-  return sum + CalcReflector(s);
-}
-
-std::string MaterialsGuide(const YagiVar::State& s, long double totalRod) {
+std::string MaterialsGuide(const YagiVar::State& s) {
+  const MaterialsValues m = MaterialsGuideLengths(s);
   std::string text =
       "\r\nMATERIALS GUIDE for purchase. Allow extra, do NOT use these figures for cutting\r\n"
       "NO allowance for saw cuts or purchased lengths resulting in waste\r\n";
-  text += "1) Length used by directors and reflector " + Fixed(ParasiticRodLength(s), 6, 1) + "mm" +
-          ShapeTail(s.ElementShape, s.ElementDiamText, s.ElementWidthText, s.ElementThickText) +
-          "\r\n";
-  text += "2) Length used by single dipole " + Fixed(s.SingleDipoleLength, 6, 1) +
-          "mm or folded dipole " + Fixed(totalRod, 6, 1) + "mm" +
+  text +=
+      "1) Length used by directors and reflector " + Fixed(m.directorsAndReflector, 6, 1) + "mm" +
+      ShapeTail(s.ElementShape, s.ElementDiamText, s.ElementWidthText, s.ElementThickText) + "\r\n";
+  text += "2) Length used by single dipole " + Fixed(m.singleDipole, 6, 1) +
+          "mm or folded dipole " + Fixed(m.foldedDipole, 6, 1) + "mm" +
           ShapeTail(s.DipoleShape, s.DipoleDiamText, s.DipoleWidthText, s.DipoleThickText) + "\r\n";
   const std::string boom = bs::FormatGeneral(s.BoomSizeEntered);
   text +=
-      "3) Length used for boom " + Fixed(s.BoomLength + 30.0L, 6, 1) +
-      "mm (allows for 30mm each end)" +
+      "3) Length used for boom " + Fixed(m.boom, 6, 1) + "mm (allows for 30mm each end)" +
       (s.BoomIsSquare ? " square section " + boom + "mm" : " round stock " + boom + "mm diameter") +
       "\r\n";
   return text;
@@ -133,14 +114,13 @@ double FindK(int r) {
 void FoldedDipoleDetails(YagiVar::State& s, Report& report) {
   const double f = s.FoldedDipoleLength, db = s.DipoleBendDiam, gap = s.FeedGap;
   report.Append("FOLDED DIPOLE CONSTRUCTION\r\n");
-  const long double ratio = bs::Divide(f, db);
-  const FoldedGeometry g = FoldedDipoleGeometry(f, db, gap);
-  report.Append(ConstructionLines(g, f, db, gap));
-  report.Append(ResonanceLine(ratio, f));
+  const FlatPlaneValues plane = FlatPlane(s);  // a bend diameter of 0 stops here
+  report.Append(ConstructionLines(FoldedDipoleGeometry(f, db, gap), f, db, gap));
+  report.Append(ResonanceLine(plane));
   s.FoldedTipToTip = f;
   s.FoldedBendSpan = bs::ToDouble(f - static_cast<long double>(db));
   s.FoldedBendDiam = db;
-  report.Append(MaterialsGuide(s, g.totalRod));
+  report.Append(MaterialsGuide(s));
 }
 
 }  // namespace design

@@ -1,5 +1,7 @@
 #include "design/ReportText.h"
 
+#include "design/DesignValues.h"
+
 #include "design/Engine.h"
 #include "platform/Numbers.h"
 
@@ -45,7 +47,7 @@ std::string Line(const std::string& text) {
 
 // Boom position of the driven element and the two dipole lines share this tail.
 std::string DipoleLine(const YagiVar::State& s, const char* name, double length) {
-  const double position = s.DipoleSpacing + 30;
+  const double position = s.DipoleSpacing + kBoomOverhang;
   return std::string(name) + Fixed(length, 6, 1) + " mm tip to tip, spaced " +
          Fixed(s.DipoleSpacing, 6, 1) + " mm from reflector at boom posn " + Fixed(position, 6, 1) +
          " mm (IT = " + Fixed(ElementIT(s, length), 6, 1) + " mm)";
@@ -110,7 +112,7 @@ std::string CommentsBlock(const YagiVar::State& s) {
   text +=
       "Boom position is the mounting point for each element as measured from the rear of the "
       "boom and includes the 30 mm overhang.The total boom length is " +
-      Fixed(s.BoomLength + 30.0L, 15, 0) + " mm including two overhangs of 30 mm\r\n\r\n";
+      Fixed(TotalBoomLength(s), 15, 0) + " mm including two overhangs of 30 mm\r\n\r\n";
   text += "The beam's estimated 3dB beamwidth is " + Fixed(BeamWidth(s.DirectorGain), 6, 0) +
           " deg\r\n\r\n";
   return text;
