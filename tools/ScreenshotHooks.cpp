@@ -1,7 +1,53 @@
 #include "tools/ScreenshotHooks.h"
 
+#include <QListWidget>
+
+#include "design/BalunF.h"
+#include "design/Design.h"
+#include "design/DesignYagi.h"
+#include "design/Showdesign.h"
+#include "state/YagiVar.h"
+
 namespace gui {
 
-void SaveExtraScreenshots(QWidget&, const QDir&, const SaveShot&) {}
+namespace {
+
+// The entry screen as a user leaves it, RG-58 chosen for the balun; then the design inputs of
+// that screen are stored as Calculate stores them.
+void DesignEntryShot(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
+  TYagibaseform7 entry(&mainWindow);
+  entry.resize(mainWindow.size());
+  entry.ListBox1->setCurrentRow(12);
+  save(entry, dir, "03-design-entry");
+  design::StoreDesignInputs(entry.Entries(), YagiVar::Global());
+  entry.hide();
+}
+
+// Flat-ribbon dipole and square directors, with the band presets in the boxes.
+void ShapesShot(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
+  auto& state = YagiVar::Global();
+  const std::string choices = state.DesignChoicesText;
+  state.DesignChoicesText = "11210";
+  TYagibaseform7 shapes(&mainWindow);
+  shapes.resize(mainWindow.size());
+  shapes.Edit1Exit();
+  save(shapes, dir, "04-design-entry-shapes");
+  shapes.hide();
+  state.DesignChoicesText = choices;
+}
+
+}  // namespace
+
+void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
+  ShapesShot(mainWindow, dir, save);
+  DesignEntryShot(mainWindow, dir, save);
+  TYagibaseform2 results(&mainWindow);
+  results.resize(mainWindow.size());
+  save(results, dir, "05-results");
+  TfmBalunBox balun(&results);
+  save(balun, dir, "06-balun");
+  balun.hide();
+  results.hide();
+}
 
 }  // namespace gui

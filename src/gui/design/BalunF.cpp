@@ -1,0 +1,111 @@
+#include "design/BalunF.h"
+
+#include <QShowEvent>
+
+#include "app/YagiForm.h"
+#include "design/DesignPictures.h"
+#include "design/Printing.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Text.h"
+#include "state/YagiVar.h"
+
+namespace gui {
+
+namespace {
+
+constexpr QPoint kPictureAt(4, 4);  // the drawing's place inside the panel
+const QColor kSkyBlue(166, 202, 240);
+
+QLabel* MakeLoopLabel(QWidget* panel, const char* name, QPoint at) {
+  auto* label = new QLabel(panel);
+  label->setObjectName(name);
+  label->move(at);
+  QFont font = label->font();
+  font.setPixelSize(12);
+  font.setBold(true);
+  label->setFont(font);
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  return label;
+}
+
+void SetLabel(QLabel* label, const std::string& text) {
+  label->setText(ToQ(text));
+  label->adjustSize();
+}
+
+}  // namespace
+
+TfmBalunBox::TfmBalunBox(QWidget* owner) : QDialog(owner) {
+  setObjectName("fmBalunBox");
+  setWindowTitle("Balun");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(536, 353);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Olive());
+  setPalette(palette);
+
+  Label2 = new QLabel("4:1 Balun Construction", this);
+  Label2->setObjectName("Label2");
+  QFont title = Label2->font();
+  title.setPixelSize(24);
+  title.setBold(true);
+  Label2->setFont(title);
+  Label2->setAlignment(Qt::AlignCenter);
+  Label2->setStyleSheet("color: white;");
+  Label2->setGeometry(0, 8, 536, 34);
+  BuildPanel();
+  BuildButtons();
+}
+
+void TfmBalunBox::BuildPanel() {
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(2);
+  Panel1->setGeometry(67, 50, int(kBalunPictureWidth) + 8, int(kBalunPictureHeight) + 8);
+  Panel1->setAutoFillBackground(true);
+  QPalette palette = Panel1->palette();
+  palette.setColor(QPalette::Window, kSkyBlue);
+  Panel1->setPalette(palette);
+  Image1 = new DrawingWidget(&BalunPicture(), Panel1);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(QRect(kPictureAt, QSize(int(kBalunPictureWidth), int(kBalunPictureHeight))));
+  Label1 = MakeLoopLabel(Panel1, "Label1", {216, 80});
+  Label3 = MakeLoopLabel(Panel1, "Label3", {32, 88});
+}
+
+void TfmBalunBox::BuildButtons() {
+  Button2 = new QPushButton("Print", this);
+  Button2->setObjectName("Button2");
+  Button2->setGeometry(168, 296, 90, 32);
+  Button1 = new QPushButton("Back", this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(278, 296, 90, 32);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Button2, &QPushButton::clicked, this, GuardedSlot(this, &TfmBalunBox::Button2Click));
+}
+
+void TfmBalunBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) Guarded([this] { FixLabels(); });
+}
+
+void TfmBalunBox::FixLabels() {
+  const design::BalunLabels labels = design::FixLabels(YagiVar::Global());
+  SetLabel(Label1, labels.loopLength);
+  SetLabel(Label3, labels.coax);
+}
+
+void TfmBalunBox::Button2Click() {
+  auto& state = YagiVar::Global();
+  design::PrintBalunPicture(BalunPicture(), design::BalunPrintTitle(state), state);
+}
+
+}  // namespace gui

@@ -1,0 +1,356 @@
+#include "design/DesignYagi.h"
+
+#include <QFocusEvent>
+
+#include "platform/Dialogs.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Text.h"
+#include "state/YagiVar.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kRow = 28;          // height of a box and its label
+constexpr int kLabelWidth = 222;  // label left of its box
+constexpr int kBoxWidth = 112;
+const QColor kCream(255, 251, 240);
+
+QFont ControlFont(int pixels, bool bold = false) {
+  QFont font = QApplication::font();
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  const QColor& color) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setFont(ControlFont(15));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+  return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setGeometry(geometry);
+  edit->setFont(ControlFont(15));
+  return edit;
+}
+
+// A label with its box to the right, on one row.
+QLineEdit* MakeRow(QWidget* parent, QLabel*& label, const char* labelName, const char* editName,
+                   const QString& caption, QPoint at, const QColor& color) {
+  label = MakeLabel(parent, labelName, caption, QRect(at, QSize(kLabelWidth, kRow)), color);
+  return MakeEdit(parent, editName, QRect(at + QPoint(kLabelWidth + 8, 0), QSize(kBoxWidth, kRow)));
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& color) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(2);
+  panel->setGeometry(geometry);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(palette);
+  return panel;
+}
+
+RadioGroup* MakeGroup(QWidget* parent, const char* name, const QString& title,
+                      const QStringList& items, const QRect& geometry, const QColor& color) {
+  auto* group = new RadioGroup(title, items, parent);
+  group->setObjectName(name);
+  group->setGeometry(geometry);
+  group->setFont(ControlFont(15));
+  group->SetColor(color);
+  return group;
+}
+
+QLabel* MakeTitle(QWidget* panel, const char* name, const QString& text) {
+  auto* title = MakeLabel(panel, name, text, QRect(0, 10, panel->width(), 26), Qt::black);
+  title->setFont(ControlFont(17, true));
+  title->setAlignment(Qt::AlignCenter);
+  return title;
+}
+
+const QStringList kShapes = {"Round", "Square", "Flat ribbon"};
+
+// Focus leaving a box for another control of the screen, not for a menu, a popup or another
+// window.
+bool MovedToAnotherControl(const QFocusEvent* event) {
+  const Qt::FocusReason reason = event->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+         reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+TYagibaseform7::TYagibaseform7(QWidget* owner) : TYagibaseform(owner) {
+  setObjectName("Yagibaseform7");
+  setWindowTitle("Design Zuzo");
+  Label1->setText("Beamsmith ");
+  Label3 = MakeLabel(Client(), "Label3", "Entry screen for yagi details", QRect(0, 36, 1245, 40),
+                     Qt::white);
+  Label3->setFont(ComicSans(26));
+  Label3->setAlignment(Qt::AlignCenter);
+  BuildLeftColumn();
+  BuildCoaxList();
+  BuildDipolePanel();
+  BuildElementPanel();
+  BuildButtons();
+  AdjustMenu();
+  BindEvents();
+  SetTabOrder();
+  edits_ = {nullptr, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11};
+  groups_ = {nullptr, RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5};
+  FinishLayout();
+  Fixscreen();
+}
+
+void TYagibaseform7::BuildLeftColumn() {
+  Label18 = MakeLabel(Client(), "Label18", "ALWAYS enter frequency before other data",
+                      QRect(40, 84, 342, 44), Qt::white);
+  Label18->setFont(ControlFont(15, true));
+  Label18->setWordWrap(true);
+  Edit1 = MakeRow(Client(), Label4, "Label4", "Edit1", "Frequency in MHz", {40, 134}, Qt::white);
+  Edit1->setToolTip("ALWAYS enter frequency first and exit box");
+  Edit2 = MakeRow(Client(), Label5, "Label5", "Edit2", "Number of directors", {40, 176}, Qt::white);
+  Edit2->setToolTip("Recommend min 8 directors");
+  Edit5 = MakeRow(Client(), Label8, "Label8", "Edit5", "Cross-section of boom mm", {40, 216},
+                  Qt::white);
+  RadioGroup1 = MakeGroup(Client(), "RadioGroup1", "Boom type", {"Square section", "Round"},
+                          QRect(40, 256, 342, 76), Qt::white);
+  RadioGroup1->setToolTip("Cross section of boom type");
+  Edit7 = MakeRow(Client(), Label10, "Label10", "Edit7", "Diameter of dipole bend mm", {40, 350},
+                  Qt::white);
+  Edit8 = MakeRow(Client(), Label11, "Label11", "Edit8", "Dipole gap at feed point mm", {40, 390},
+                  Qt::white);
+}
+
+void TYagibaseform7::BuildCoaxList() {
+  ListBox1 = new QListWidget(Client());
+  ListBox1->setObjectName("ListBox1");
+  ListBox1->setGeometry(40, 448, 342, 368);
+  ListBox1->setFont(ControlFont(15));
+  ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (const auto& entry : design::CoaxTable) ListBox1->addItem(ToQ(entry.text));
+  ListBox1->setCurrentRow(-1);
+  Label12 =
+      MakeLabel(Client(), "Label12", ToQ(design::kNoCoaxLabel), QRect(40, 822, 342, 48), Qt::white);
+  Label12->setFont(ControlFont(15, true));
+  Label12->setWordWrap(true);
+  Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TYagibaseform7::BuildDipolePanel() {
+  Panel1 = MakePanel(Client(), "Panel1", QRect(826, 96, 380, 440), Qt::white);
+  Label14 = MakeTitle(Panel1, "Label14", "Construction of Dipole");
+  RadioGroup3 =
+      MakeGroup(Panel1, "RadioGroup3", "Metal shape", kShapes, QRect(18, 50, 344, 104), Qt::white);
+  RadioGroup5 =
+      MakeGroup(Panel1, "RadioGroup5", "Folded Dipole mounting",
+                {"Same as Dir/Reflector", "Fully insulated"}, QRect(18, 170, 344, 104), Qt::white);
+  Edit6 =
+      MakeRow(Panel1, Label9, "Label9", "Edit6", "Diameter of element (mm)", {18, 300}, Qt::black);
+  Edit4 = MakeRow(Panel1, Label7, "Label7", "Edit4", "Width of element (mm)", {18, 342}, Qt::black);
+  Edit9 = MakeRow(Panel1, Label13, "Label13", "Edit9", "Thickness of element (mm)", {18, 384},
+                  Qt::black);
+}
+
+void TYagibaseform7::BuildElementPanel() {
+  Panel2 = MakePanel(Client(), "Panel2", QRect(428, 96, 380, 440), Qt::white);
+  Label15 = MakeTitle(Panel2, "Label15", "Construction of directors/reflector");
+  RadioGroup4 =
+      MakeGroup(Panel2, "RadioGroup4", "Metal shape", kShapes, QRect(18, 50, 344, 104), kCream);
+  RadioGroup2 = MakeGroup(Panel2, "RadioGroup2", "Directors/Reflector mounting",
+                          {"bonded through metal boom", "insulated through metal boom",
+                           "non metal boom (or standoffs)"},
+                          QRect(18, 170, 344, 104), Qt::white);
+  Edit3 =
+      MakeRow(Panel2, Label6, "Label6", "Edit3", "Diameter of element (mm)", {18, 300}, Qt::black);
+  Edit10 =
+      MakeRow(Panel2, Label16, "Label16", "Edit10", "Width of element (mm)", {18, 342}, Qt::black);
+  Edit11 = MakeRow(Panel2, Label17, "Label17", "Edit11", "Thickness of element (mm)", {18, 384},
+                   Qt::black);
+}
+
+void TYagibaseform7::BuildButtons() {
+  Panel3 = MakePanel(Client(), "Panel3", QRect(826, 726, 380, 90),
+                     QApplication::palette().color(QPalette::Button));
+  Button1 = new QPushButton("Calculate", Panel3);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(30, 22, 150, 46);
+  Button1->setFont(ControlFont(16, true));
+  Button3 = new QPushButton("Back", Panel3);
+  Button3->setObjectName("Button3");
+  Button3->setGeometry(200, 22, 150, 46);
+  Button3->setFont(ControlFont(16));
+}
+
+void TYagibaseform7::AdjustMenu() {
+  HideItem(Exit1);
+  HideItem(Task->menuAction());
+}
+
+void TYagibaseform7::BindEvents() {
+  Edit1->installEventFilter(this);
+  ListBox1->viewport()->installEventFilter(this);
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this,
+          GuardedSlot(this, &TYagibaseform7::NoteCoax));
+  connect(ListBox1, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+    // Clicking the coax already chosen chooses it again (a USER factor can be retyped).
+    if (ListBox1->row(item) == coaxBeforePress_) Guarded([this] { NoteCoax(); });
+  });
+  connect(RadioGroup3, &RadioGroup::Clicked, this,
+          GuardedSlot(this, &TYagibaseform7::RadioGroup3Click));
+  connect(RadioGroup4, &RadioGroup::Clicked, this,
+          GuardedSlot(this, &TYagibaseform7::RadioGroup4Click));
+  connect(Button1, &QPushButton::clicked, this,
+          GuardedSlot(this, &TYagibaseform7::YagiDoCalculate));
+  connect(Button3, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TYagibaseform7::SetTabOrder() {
+  QList<QWidget*> chain = {ListBox1, Edit2, Edit5, Edit7, Edit8, Edit1};
+  const auto addGroup = [&chain](const RadioGroup* group) {
+    for (int i = 0; i < group->Count(); ++i) chain.push_back(group->Button(i));
+  };
+  addGroup(RadioGroup1);
+  addGroup(RadioGroup3);
+  chain << Edit4 << Edit9 << Edit6;
+  addGroup(RadioGroup5);
+  chain << Edit3;
+  addGroup(RadioGroup4);
+  chain << Edit10 << Edit11;
+  addGroup(RadioGroup2);
+  chain << Button1 << Button3;
+  for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+bool TYagibaseform7::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && event->type() == QEvent::FocusOut &&
+      MovedToAnotherControl(static_cast<QFocusEvent*>(event)))
+    Guarded([this] { Edit1Exit(); });
+  if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonPress)
+    coaxBeforePress_ = SelectedCoax();
+  return TYagibaseform::eventFilter(watched, event);
+}
+
+design::DesignEntries TYagibaseform7::Entries() const {
+  design::DesignEntries entries;
+  for (int box = 1; box <= 11; ++box) entries.edit[box] = FromQ(edits_[box]->text());
+  for (int group = 1; group <= 5; ++group) entries.radio[group] = groups_[group]->ItemIndex();
+  return entries;
+}
+
+void TYagibaseform7::SetEntries(const design::DesignEntries& entries) {
+  for (int box = 1; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
+  for (int group = 1; group <= 5; ++group) groups_[group]->SetItemIndex(entries.radio[group]);
+}
+
+void TYagibaseform7::Fixscreen() {
+  GetValues();
+}
+
+void TYagibaseform7::GetValues() {
+  SetEntries(design::EntriesFromState(YagiVar::Global()));
+  // the visible boxes follow the restored shapes, as after a click
+  RadioGroup3Click();
+  RadioGroup4Click();
+}
+
+void TYagibaseform7::SaveValues() {
+  design::SaveEntries(Entries(), YagiVar::Global());
+}
+
+void TYagibaseform7::SaveThings() {
+  SaveValues();
+}
+
+void TYagibaseform7::FormClose() {
+  SaveThings();
+}
+
+void TYagibaseform7::FormActivate() {
+  TYagibaseform::FormActivate();
+  ListBox1->setFocus();
+}
+
+void TYagibaseform7::Edit1Exit() {
+  auto entries = Entries();
+  design::ApplyBandPresets(entries);
+  for (int box = 3; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
+}
+
+void TYagibaseform7::ShowShapeBoxes(int shape, BoxRow diameter, BoxRow width, BoxRow thickness) {
+  const design::ShapeBoxes visible = design::VisibleShapeBoxes(shape);
+  const auto show = [](BoxRow row, bool on) {
+    row.label->setVisible(on);
+    row.box->setVisible(on);
+  };
+  show(diameter, visible.diameter);
+  show(width, visible.width);
+  show(thickness, visible.thickness);
+}
+
+void TYagibaseform7::RadioGroup3Click() {
+  ShowShapeBoxes(RadioGroup3->ItemIndex(), {Label9, Edit6}, {Label7, Edit4}, {Label13, Edit9});
+}
+
+void TYagibaseform7::RadioGroup4Click() {
+  ShowShapeBoxes(RadioGroup4->ItemIndex(), {Label6, Edit3}, {Label16, Edit10}, {Label17, Edit11});
+}
+
+int TYagibaseform7::SelectedCoax() const {
+  const auto selected = ListBox1->selectedItems();
+  return selected.isEmpty() ? -1 : ListBox1->row(selected.front());
+}
+
+void TYagibaseform7::NoteCoax() {
+  const int index = SelectedCoax();
+  if (index < 0) return;
+  SaveValues();
+  std::string answer = design::kVelocityDefault;
+  if (design::CoaxEntryAsksUser(index))
+    answer = bs::TheDialogs().InputBox(design::kVelocityCaption, design::kVelocityPrompt,
+                                       design::kVelocityDefault);
+  if (const auto label = design::NoteCoax(YagiVar::Global(), index, answer))
+    Label12->setText(ToQ(*label));
+}
+
+void TYagibaseform7::YagiDoCalculate() {
+  SaveValues();
+  // a failing box stops here with the earlier fields stored; the results do not open
+  design::StoreDesignInputs(Entries(), YagiVar::Global());
+  EnableShowDesign();
+}
+
+void TYagibaseform7::SaveDesign() {
+  SaveValues();
+  TYagibaseform::Save_Data();
+}
+
+void TYagibaseform7::Save_Data() {
+  SaveDesign();
+}
+
+void TYagibaseform7::Recoverdata() {
+  TYagibaseform::Recoverdata();
+  GetValues();
+}
+
+void TYagibaseform7::ContentsHTML1Click() {
+  TYagibaseform::ContentsHTML1Click();
+  ShowManualTopic("\\Zuzo.chm", 30);
+}
+
+}  // namespace gui

@@ -1,0 +1,165 @@
+#include "design/Showdesign.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "design/BalunF.h"
+#include "design/Design.h"
+#include "design/DesignPictures.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Text.h"
+#include "state/YagiVar.h"
+
+namespace gui {
+
+namespace {
+
+QFont PixelFont(const char* family, int pixels, bool bold = false) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// Report line ends (CR LF, or a lone CR or LF) as the box's paragraph breaks.
+QString BoxText(const std::string& report) {
+  QString text = ToQ(report);
+  text.replace("\r\n", "\n");
+  text.replace('\r', '\n');
+  return text;
+}
+
+}  // namespace
+
+TYagibaseform2::TYagibaseform2(QWidget* owner) : TYagibaseform(owner) {
+  setObjectName("Yagibaseform2");
+  setWindowTitle("Zuzo Results");
+  HideItem(File1->menuAction());
+  HideItem(Task->menuAction());
+  HideItem(Design_yagi);
+  BuildMemo();
+  BuildButtons();
+  BuildPicture();
+  FinishLayout();
+}
+
+void TYagibaseform2::BuildMemo() {
+  Memo1 = new QPlainTextEdit(Client());
+  Memo1->setObjectName("Memo1");
+  Memo1->setGeometry(24, 44, 745, 825);
+  Memo1->setFont(PixelFont("MS Sans Serif", 13));
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // tab stops every eight average character widths, as on the printed page
+  Memo1->setTabStopDistance(8 * Memo1->fontMetrics().averageCharWidth());
+}
+
+void TYagibaseform2::BuildButtons() {
+  Panel1 = new QFrame(Client());
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(2);
+  Panel1->setGeometry(846, 64, 320, 330);
+  Panel1->setAutoFillBackground(true);
+  QPalette palette = Panel1->palette();
+  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+  Panel1->setPalette(palette);
+  const std::pair<QPushButton**, const char*> buttons[] = {{&Button1, "Print results"},
+                                                           {&Button2, "Create YO"},
+                                                           {&Button5, "Create .maa"},
+                                                           {&Button3, "Balun"},
+                                                           {&Button4, "Back"}};
+  const char* names[] = {"Button1", "Button2", "Button5", "Button3", "Button4"};
+  int top = 22;
+  for (int i = 0; i < 5; ++i) {
+    QPushButton* button = new QPushButton(buttons[i].second, Panel1);
+    button->setObjectName(names[i]);
+    button->setGeometry(30, top, 260, 44);
+    button->setFont(PixelFont("Arial", 16));
+    *buttons[i].first = button;
+    top += 60;
+  }
+  // the YO and .maa exports are not part of this program yet
+  Button2->setEnabled(false);
+  Button5->setEnabled(false);
+  connect(Button1, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::PrintIt));
+  connect(Button3, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::Showbalun));
+  connect(Button4, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TYagibaseform2::BuildPicture() {
+  Label3 = new QLabel("Folded dipole measuring points", Client());
+  Label3->setObjectName("Label3");
+  Label3->setGeometry(790, 440, 435, 30);
+  Label3->setAlignment(Qt::AlignCenter);
+  Label3->setFont(ComicSans(19));
+  QPalette palette = Label3->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  Label3->setPalette(palette);
+  Image1 = new DrawingWidget(&FoldedDipolePicture(), Client());
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(796, 476, 420, 172);
+}
+
+void TYagibaseform2::FormActivate() {
+  GetStarted();
+}
+
+void TYagibaseform2::GetStarted() {
+  design::Report report;
+  // The box shows what the calculation appended, also when a fault stopped it; the fault then
+  // goes on to the error handler, which shows its message.
+  try {
+    design::Yagidimensions(YagiVar::Global(), report);
+  } catch (...) {
+    ShowCalculated(report);
+    throw;
+  }
+  ShowCalculated(report);
+}
+
+void TYagibaseform2::ShowCalculated(const design::Report& report) {
+  ShowReport(report.Text());
+  TYagibaseform::FormActivate();
+}
+
+void TYagibaseform2::ShowReport(const std::string& text) {
+  Memo1->setPlainText(BoxText(text));
+}
+
+std::vector<std::string> TYagibaseform2::Memo1Lines() const {
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(Memo1->document()->documentLayout());
+  std::vector<std::string> lines;
+  for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    if (!block.next().isValid() && text.isEmpty())
+      break;  // the line end after the last line starts no further line
+    if (layout) layout->ensureBlockLayout(block);
+    const QTextLayout* lineLayout = block.layout();
+    if (!lineLayout || lineLayout->lineCount() <= 1) {
+      lines.push_back(FromQ(text));
+      continue;
+    }
+    for (int i = 0; i < lineLayout->lineCount(); ++i) {
+      const QTextLine line = lineLayout->lineAt(i);
+      lines.push_back(FromQ(text.mid(line.textStart(), line.textLength())));
+    }
+  }
+  return lines;
+}
+
+void TYagibaseform2::PrintIt() {
+  design::PrintReportLines(Memo1Lines());
+}
+
+void TYagibaseform2::Showbalun() {
+  if (!design::BalunUsable(YagiVar::Global())) {
+    bs::TheDialogs().ShowMessage(design::kNoBalunCoax);
+    return;
+  }
+  TfmBalunBox balun(this);
+  balun.exec();
+}
+
+}  // namespace gui

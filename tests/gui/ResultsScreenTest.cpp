@@ -1,0 +1,162 @@
+// The results screen and the balun dialog: the report of a calculation, printing, the balun.
+#include <QPlainTextEdit>
+#include <fstream>
+#include <sstream>
+
+#include "DesignScreenSupport.h"
+#include "design/BalunF.h"
+#include "design/Design.h"
+#include "support/RecordingPrinter.h"
+
+namespace design_screens {
+namespace {
+
+using gui::TfmBalunBox;
+using gui::TYagibaseform2;
+using gui::TYagibaseform7;
+
+QString Golden(const char* name) {
+  std::ifstream in(std::string(BEAMSMITH_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return QString::fromStdString(text.str()).replace("\r\n", "\n");
+}
+
+class ResultsScreenTest : public DesignScreenTest {
+ protected:
+  // The default entries stored as Calculate stores them, with a coax row chosen (or none).
+  static void StoreDefaultDesign(int coaxRow = -1) {
+    auto& state = State();
+    if (coaxRow >= 0) design::NoteCoax(state, coaxRow);
+    design::StoreDesignInputs(design::EntriesFromState(state), state);
+  }
+};
+
+TEST_F(ResultsScreenTest, ShowsTheWholeReportOfTheDefaultDesign) {
+  // the default design with a feed gap of 10 is the worked example with a square boom
+  auto entry = Open<TYagibaseform7>();
+  Type(entry->Edit8, "10");
+  const auto shown = ClickCalculate(*entry);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(*shown, Golden("design_report_b_point.txt"));
+  EXPECT_TRUE(dialogs.Messages().empty());
+  EXPECT_EQ(entry->Edit8->text(), "10") << "Back returns to the entries unchanged";
+}
+
+TEST_F(ResultsScreenTest, AFaultShowsTheReportUpToItAndItsMessage) {
+  auto entry = Open<TYagibaseform7>();
+  Type(entry->Edit7, "0");  // bend diameter
+  const auto shown = ClickCalculate(*entry);
+  ASSERT_TRUE(shown) << "the results screen opens and stays usable";
+  EXPECT_TRUE(shown->startsWith("Quorrel's BEAMSMITH\n"));
+  EXPECT_TRUE(shown->endsWith("FOLDED DIPOLE CONSTRUCTION\n"));
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Floating point division by zero"});
+}
+
+TEST_F(ResultsScreenTest, MenuAndButtons) {
+  StoreDefaultDesign();
+  auto results = Open<TYagibaseform2>();
+  EXPECT_FALSE(results->File1->menuAction()->isVisible());
+  EXPECT_FALSE(results->Task->menuAction()->isVisible());
+  EXPECT_FALSE(results->Design_yagi->isVisible());
+  EXPECT_FALSE(results->Design_yagi->isEnabled());
+  EXPECT_TRUE(results->Help1->menuAction()->isVisible());
+  EXPECT_FALSE(results->Button2->isEnabled()) << "Create YO";
+  EXPECT_FALSE(results->Button5->isEnabled()) << "Create .maa";
+  EXPECT_EQ(results->Label2->text(), gui::VersionText());
+}
+
+TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
+  StoreDefaultDesign();
+  auto results = Open<TYagibaseform2>();
+  results->Memo1->appendPlainText("edited by the user");
+  const QString boxText = results->Memo1->toPlainText();
+  testing_support::RecordingPrinter printer;
+  QTest::mouseClick(results->Button1, Qt::LeftButton);
+
+  EXPECT_EQ(dialogs.events, std::vector<std::string>{"print dialog"});
+  EXPECT_EQ(printer.calls.front(), "text 10");
+  EXPECT_EQ(printer.calls.back(), "end text");
+  const auto& lines = printer.lines;
+  const auto& sketch = design::DipoleSketchLines();
+  ASSERT_GT(lines.size(), 3 + 2 + sketch.size());
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+            std::vector<std::string>(3, ""));
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 7, lines.end() - 5),
+            std::vector<std::string>(2, ""));
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end()), sketch);
+  const std::vector<std::string> report(lines.begin() + 3, lines.end() - 7);
+  EXPECT_EQ(report[0], "Quorrel's BEAMSMITH");
+  EXPECT_EQ(report[2], "Zuzo design frequency =144.10 MHz");
+  EXPECT_EQ(report.back(), "edited by the user");
+  // wrapped paragraphs print as the box shows them: more lines, not one character lost
+  const int paragraphs = int(boxText.count('\n')) + 1;
+  EXPECT_GT(int(report.size()), paragraphs);
+  std::string joined;
+  for (const auto& line : report) joined += line;
+  EXPECT_EQ(joined, gui::FromQ(QString(boxText).remove('\n')));
+}
+
+TEST_F(ResultsScreenTest, CancelledPrintDialogPrintsNothing) {
+  StoreDefaultDesign();
+  auto results = Open<TYagibaseform2>();
+  testing_support::RecordingPrinter printer;
+  dialogs.printAnswers = {false};
+  QTest::mouseClick(results->Button1, Qt::LeftButton);
+  EXPECT_TRUE(printer.calls.empty());
+}
+
+TEST_F(ResultsScreenTest, BalunNeedsAUsableVelocityFactor) {
+  for (const double factor : {0.0, 1.5}) {
+    StoreDefaultDesign();
+    State().VelocityFactor = factor;
+    auto results = Open<TYagibaseform2>();
+    bool opened = false;
+    testing_support::OnNextModal([&opened](QDialog* dialog) {
+      opened = dialog != nullptr;
+      if (dialog) dialog->reject();
+    });
+    dialogs.events.clear();
+    QTest::mouseClick(results->Button3, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened) << factor;
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector<std::string>{"No coax selected or velocity factor out of range"});
+  }
+}
+
+TEST_F(ResultsScreenTest, BalunSheetShowsAndPrintsTheLoop) {
+  StoreDefaultDesign(12);  // RG-58 at 144.1 MHz
+  auto results = Open<TYagibaseform2>();
+  testing_support::RecordingPrinter printer;
+  QString loop, coax;
+  testing_support::OnNextModal([&](QDialog* dialog) {
+    auto* balun = qobject_cast<TfmBalunBox*>(dialog);
+    ASSERT_TRUE(balun);
+    loop = balun->Label1->text();
+    coax = balun->Label3->text();
+    QTest::mouseClick(balun->Button2, Qt::LeftButton);  // Print
+    QTest::mouseClick(balun->Button1, Qt::LeftButton);  // Back
+  });
+  QTest::mouseClick(results->Button3, Qt::LeftButton);
+  EXPECT_EQ(loop, "687 mm");
+  EXPECT_EQ(coax, "RG-58 (PE) ");
+  EXPECT_EQ(printer.calls,
+            (std::vector<std::string>{
+                "title Balun for 144.1 MHz using 687 mm loop of RG-58 (PE) ", "font 12", "begin",
+                "text at 1200,960 Balun for 144.1 MHz using 687 mm loop of RG-58 (PE) ",
+                "picture balun 1200,1200,3600,2400", "font 8", "text at 2400,1560 687mm", "end"}));
+}
+
+TEST_F(ResultsScreenTest, UserCoaxIsNamedUserDefinedOnTheSheet) {
+  StoreDefaultDesign();
+  State().VelocityFactor = 0.8;
+  State().CoaxName = "coax";
+  TfmBalunBox balun(nullptr);
+  balun.show();
+  EXPECT_EQ(balun.Label3->text(), "User defined coax");
+  EXPECT_EQ(State().CoaxName, "User defined coax");
+}
+
+}  // namespace
+}  // namespace design_screens
