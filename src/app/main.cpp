@@ -22,6 +22,12 @@ bool DisplayAvailable() {
   return (x11 && *x11) || (wayland && *wayland);
 }
 
+// The user's decimal separator; a full stop where the locale's is not a plain comma or stop.
+char LocaleDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point == QStringLiteral(",") ? ',' : '.';
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -31,13 +37,13 @@ int main(int argc, char** argv) {
                  "Use beamsmith-cli for designs on this machine.\n");
     return 1;
   }
+  bs::SetDecimalSeparator(LocaleDecimalSeparator());
   auto& state = YagiVar::Global();
   YagiVar::StartUpSequence(state);
 
   gui::Application app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   QApplication::setApplicationDisplayName("Beamsmith");
-  bs::SetDecimalSeparator(QLocale::system().decimalPoint().at(0).toLatin1());
 
   gui::QtDialogs dialogs;
   bs::InstallDialogs(&dialogs);

@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/Numbers.h"
 #include "state/SaveInfo.h"
+#include "state/StartUp.h"
 
 namespace cli {
 
@@ -15,19 +16,11 @@ namespace {
 using design::Box;
 using design::Group;
 
-// The start values are written with a full stop; where the locale writes decimals with a comma
-// the screen's own parse would refuse them, so they take the locale's separator.
-std::string WithLocaleSeparator(std::string text) {
-  std::replace(text.begin(), text.end(), '.', bs::DecimalSeparator());
-  return text;
-}
-
 design::DesignEntries StartEntries() {
   YagiVar::State state;
   YagiVar::StartUp(state);
-  design::DesignEntries entries = design::EntriesFromState(state);
-  for (std::string& text : entries.edit) text = WithLocaleSeparator(text);
-  return entries;
+  YagiVar::LocalizeStartTexts(state);
+  return design::EntriesFromState(state);
 }
 
 design::DesignEntries SavedEntries(const std::string& path) {

@@ -1,6 +1,7 @@
 // The shared design state after start-up.
 #include <gtest/gtest.h>
 
+#include "platform/Numbers.h"
 #include "platform/TextFile.h"
 #include "state/StartUp.h"
 
@@ -22,4 +23,15 @@ TEST(StartUpSequence, GivesTheStartValues) {
   EXPECT_EQ(s.DefSizeB, 23);
   EXPECT_EQ(s.ProgramDir, bs::CurrentDir());
   EXPECT_EQ(s.DirLength[100], 0);
+}
+
+TEST(StartUpSequence, StartTextsTakeTheDecimalComma) {
+  bs::SetDecimalSeparator(',');
+  YagiVar::State s;
+  YagiVar::StartUpSequence(s);
+  bs::SetDecimalSeparator('.');
+  EXPECT_EQ(s.DesignFreqText, "144,1");
+  EXPECT_EQ(s.GainFreqText, "144,1");
+  EXPECT_EQ(s.StackFreqText, "144,1");
+  EXPECT_EQ(s.GainBoomText, "4000");
 }
