@@ -143,6 +143,20 @@ TEST_F(DesignScreenTest, UserCoaxAsksForTheVelocityFactor) {
   }
 }
 
+TEST_F(DesignScreenTest, EachMouseClickOnTheUserCoaxAsksOnce) {
+  auto entry = Open<TYagibaseform7>();
+  QListWidgetItem* user = entry->ListBox1->item(31);
+  entry->ListBox1->scrollToItem(user);
+  const QPoint at = entry->ListBox1->visualItemRect(user).center();
+  dialogs.inputAnswers = {std::string("0.8"), std::string("0.9")};
+  QTest::mouseClick(entry->ListBox1->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(dialogs.events.size(), 1u);
+  EXPECT_EQ(State().VelocityFactor, 0.8);
+  QTest::mouseClick(entry->ListBox1->viewport(), Qt::LeftButton, {}, at);  // the same entry again
+  EXPECT_EQ(dialogs.events.size(), 2u);
+  EXPECT_EQ(entry->Label12->text(), "4:1 balun uses velocity factor of 0.9");
+}
+
 TEST_F(DesignScreenTest, UserCoaxWithATextThatIsNoNumberKeepsTheLabel) {
   auto entry = Open<TYagibaseform7>();
   entry->ListBox1->setCurrentRow(12);
