@@ -198,15 +198,15 @@ void Zuzo::buildResultRows() {
 }
 
 void Zuzo::buildButtons() {
-  for (const Button& spec : buttons) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    QPushButton* button = spec.picture == Picture::None
+  for (const Button& entry : buttons) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    QPushButton* button = entry.picture == Picture::None
                               ? new QPushButton(caption, this)
-                              : new PictureButton(caption, pictureIcon(spec.picture), this);
-    button->setObjectName(QStringLiteral("Command1_%1").arg(spec.index));
-    button->setGeometry(twipRect(buttonX, spec.y, buttonWidth, spec.height));
-    button->setToolTip(QString::fromUtf8(spec.toolTip));
-    const int index = spec.index;
+                              : new PictureButton(caption, pictureIcon(entry.picture), this);
+    button->setObjectName(QStringLiteral("Command1_%1").arg(entry.index));
+    button->setGeometry(twipRect(buttonX, entry.y, buttonWidth, entry.height));
+    button->setToolTip(QString::fromUtf8(entry.toolTip));
+    const int index = entry.index;
     connect(button, &QPushButton::clicked, this, [this, index] { Command1Click(index); });
     command1_[static_cast<std::size_t>(index)] = button;
   }
@@ -215,9 +215,9 @@ void Zuzo::buildButtons() {
   // Keyboard order follows the layout: entries first, then the column.
   setTabOrder(text1_[0], text1_[1]);
   QWidget* previous = text1_[1];
-  for (const Button& spec : buttons) {
-    setTabOrder(previous, command1_[static_cast<std::size_t>(spec.index)]);
-    previous = command1_[static_cast<std::size_t>(spec.index)];
+  for (const Button& entry : buttons) {
+    setTabOrder(previous, command1_[static_cast<std::size_t>(entry.index)]);
+    previous = command1_[static_cast<std::size_t>(entry.index)];
   }
 }
 

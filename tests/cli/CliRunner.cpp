@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 
+#include "support/TextFiles.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,13 +29,6 @@ std::string WithoutCr(const std::string& text) {
   for (char c : text)
     if (c != '\r') out += c;
   return out;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // The output of a shell command, or nothing when it fails to run.
@@ -112,28 +107,15 @@ std::optional<std::string> CommaLocale() {
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return testing_support::ReadBytes(path);
 }
 
 std::string GoldenReport(const std::string& name) {
-  return WithoutCr(ReadFile(std::string(BEAMSMITH_TEST_DATA_DIR) + "/" + name));
+  return WithoutCr(testing_support::TestData(name));
 }
 
 ::testing::AssertionResult SameText(const std::string& expected, const std::string& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  const auto want = Lines(expected);
-  const auto got = Lines(actual);
-  for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
-    const std::string w = i < want.size() ? want[i] : "<end>";
-    const std::string g = i < got.size() ? got[i] : "<end>";
-    if (w != g)
-      return ::testing::AssertionFailure()
-             << "line " << i + 1 << "\n expected: " << w << "\n actual:   " << g;
-  }
-  return ::testing::AssertionFailure() << "line ends differ";
+  return testing_support::SameText(expected, actual);
 }
 
 }  // namespace cli_test

@@ -3,31 +3,13 @@
 #include <sstream>
 
 #include "DesignTestSupport.h"
+#include "support/TextFiles.h"
 
 namespace design_test {
 namespace {
 
-std::string ReadGolden(const std::string& name) {
-  std::ifstream in(std::string(BEAMSMITH_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Compares whole texts; a difference is shown as its first differing line.
-::testing::AssertionResult SameText(const std::string& expected, const std::string& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  const auto want = design::ReportLines(expected);
-  const auto got = design::ReportLines(actual);
-  for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
-    const std::string w = i < want.size() ? want[i] : "<end>";
-    const std::string g = i < got.size() ? got[i] : "<end>";
-    if (w != g)
-      return ::testing::AssertionFailure()
-             << "line " << i + 1 << "\n expected: " << w << "\n actual:   " << g;
-  }
-  return ::testing::AssertionFailure() << "line ends differ";
-}
+using testing_support::SameText;
+using testing_support::TestData;
 
 struct GoldenCase {
   const char* file;
@@ -52,7 +34,7 @@ TEST_P(DesignGoldenTest, CompleteReportByteForByte) {
   }
   entries.edit[design::kFreqBox] = c.separator == ',' ? "144,1" : "144.1";
   Calculate();
-  const std::string golden = ReadGolden(c.file);
+  const std::string golden = TestData(c.file);
   ASSERT_FALSE(golden.empty()) << c.file;
   EXPECT_TRUE(SameText(golden, report.Text())) << c.file;
 }

@@ -8,6 +8,7 @@
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
+#include "support/TextFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -21,10 +22,7 @@ fs::path TempDir(const std::string& name) {
 }
 
 std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return testing_support::ReadBytes(path.string());
 }
 
 TEST(TextFile, WritesWindows1252AndReadsItBack) {

@@ -14,16 +14,14 @@
 #include "platform/TextFile.h"
 #include "state/SaveInfo.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TextFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return testing_support::ReadBytes(path.string());
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {

@@ -7,6 +7,7 @@
 #include "design/BalunF.h"
 #include "design/Design.h"
 #include "support/RecordingPrinter.h"
+#include "support/TextFiles.h"
 
 namespace design_screens {
 namespace {
@@ -16,10 +17,7 @@ using gui::TYagibaseform2;
 using gui::TYagibaseform7;
 
 QString Golden(const char* name) {
-  std::ifstream in(std::string(BEAMSMITH_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return QString::fromStdString(text.str()).replace("\r\n", "\n");
+  return QString::fromStdString(testing_support::TestData(name)).replace("\r\n", "\n");
 }
 
 class ResultsScreenTest : public DesignScreenTest {
