@@ -2,23 +2,23 @@
 // format that every report line goes through.
 #include <benchmark/benchmark.h>
 
-#include "design/Design.h"
-#include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "state/StartUp.h"
+#include "core/design/Design.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Numbers.h"
+#include "core/state/StartUp.h"
 
 namespace {
 
 void CompleteDesign(benchmark::State& run) {
-  YagiVar::State state;
-  YagiVar::StartUp(state);
-  design::DesignEntries entries = design::EntriesFromState(state);
-  entries.edit[design::kDirectorsBox] = std::to_string(run.range(0));
-  design::NoteCoax(state, 12);
+  bs::YagiVar::State state;
+  bs::YagiVar::StartUp(state);
+  bs::design::DesignEntries entries = bs::design::EntriesFromState(state);
+  entries.edit[bs::design::kDirectorsBox] = std::to_string(run.range(0));
+  bs::design::NoteCoax(state, 12);
   for (auto _ : run) {
-    design::Report report;
-    design::StoreDesignInputs(entries, state);
-    design::Yagidimensions(state, report);
+    bs::design::Report report;
+    bs::design::StoreDesignInputs(entries, state);
+    bs::design::Yagidimensions(state, report);
     benchmark::DoNotOptimize(report.Text().data());
   }
 }

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build clang clang-format
+  build-essential cmake ninja-build clang clang-format ccache
   qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   locales xvfb xauth fonts-dejavu-core

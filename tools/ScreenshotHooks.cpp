@@ -2,13 +2,13 @@
 
 #include <QListWidget>
 
-#include "design/BalunF.h"
-#include "design/Design.h"
-#include "design/DesignYagi.h"
-#include "design/Showdesign.h"
-#include "state/YagiVar.h"
+#include "core/design/Design.h"
+#include "core/state/YagiVar.h"
+#include "gui/design/BalunF.h"
+#include "gui/design/DesignYagi.h"
+#include "gui/design/Showdesign.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -19,13 +19,13 @@ void DesignEntryShot(QWidget& mainWindow, const QDir& dir, const SaveShot& save)
   entry.resize(mainWindow.size());
   entry.ListBox1->setCurrentRow(12);
   save(entry, dir, "03-design-entry");
-  design::StoreDesignInputs(entry.Entries(), YagiVar::Global());
+  bs::design::StoreDesignInputs(entry.Entries(), bs::YagiVar::Global());
   entry.hide();
 }
 
 // Flat-ribbon dipole and square directors, with the band presets in the boxes.
 void ShapesShot(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
-  auto& state = YagiVar::Global();
+  auto& state = bs::YagiVar::Global();
   const std::string choices = state.DesignChoicesText;
   state.DesignChoicesText = "11210";
   TYagibaseform7 shapes(&mainWindow);
@@ -50,4 +50,4 @@ void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& 
   results.hide();
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-namespace gui {
+namespace bs::gui {
 using SaveShot = std::function<void(QWidget&, const QDir&, const QString&)>;
 void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& save);
-}  // namespace gui
+}  // namespace bs::gui

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/About.h"
-#include "app/Opening.h"
-#include "app/Screens.h"
-#include "platform/Numbers.h"
-#include "state/StartUp.h"
-#include "state/YagiVar.h"
+#include "core/platform/Numbers.h"
+#include "core/state/StartUp.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/About.h"
+#include "gui/app/Opening.h"
+#include "gui/app/Screens.h"
 #include "tools/ScreenshotHooks.h"
 
 namespace {
@@ -26,16 +26,16 @@ void Save(QWidget& widget, const QDir& dir, const QString& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto& state = YagiVar::Global();
-  YagiVar::StartUpSequence(state);
+  auto& state = bs::YagiVar::Global();
+  bs::YagiVar::StartUpSequence(state);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   bs::SetDecimalSeparator('.');
   const QDir dir(argc > 1 ? argv[1] : "screenshots");
   QDir().mkpath(dir.path());
-  gui::RegisterAllScreens();
+  bs::gui::RegisterAllScreens();
 
-  gui::TYagibaseform1 mainWindow;
+  bs::gui::TYagibaseform1 mainWindow;
   mainWindow.SetIniPath(QDir::temp().filePath("beamsmith-screenshots.ini").toStdString());
   mainWindow.show();
   QApplication::processEvents();
@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
   Save(mainWindow, dir, "01-main-window");
   state.MainWidth = mainWindow.frameGeometry().width();
   state.MainHeight = mainWindow.frameGeometry().height();
-  gui::TfmAboutBox about(&mainWindow);
+  bs::gui::TfmAboutBox about(&mainWindow);
   Save(about, dir, "02-about");
   about.hide();
-  gui::SaveExtraScreenshots(mainWindow, dir, Save);
+  bs::gui::SaveExtraScreenshots(mainWindow, dir, Save);
   return 0;
 }

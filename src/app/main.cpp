@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Opening.h"
-#include "app/Screens.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Numbers.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinter.h"
-#include "state/StartUp.h"
-#include "state/YagiVar.h"
+#include "core/platform/Numbers.h"
+#include "core/state/StartUp.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/Opening.h"
+#include "gui/app/Screens.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/QtDialogs.h"
+#include "gui/platform/QtPrinter.h"
 
 namespace {
 
@@ -38,20 +38,20 @@ int main(int argc, char** argv) {
     return 1;
   }
   bs::SetDecimalSeparator(LocaleDecimalSeparator());
-  auto& state = YagiVar::Global();
-  YagiVar::StartUpSequence(state);
+  auto& state = bs::YagiVar::Global();
+  bs::YagiVar::StartUpSequence(state);
 
-  gui::Application app(argc, argv);
+  bs::gui::Application app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   QApplication::setApplicationDisplayName("Beamsmith");
 
-  gui::QtDialogs dialogs;
+  bs::gui::QtDialogs dialogs;
   bs::InstallDialogs(&dialogs);
-  gui::QtPrinter printer(gui::SharedPrinter());
+  bs::gui::QtPrinter printer(bs::gui::SharedPrinter());
   bs::InstallPrinter(&printer);
-  gui::RegisterAllScreens();
+  bs::gui::RegisterAllScreens();
 
-  gui::TYagibaseform1 mainWindow;
+  bs::gui::TYagibaseform1 mainWindow;
   mainWindow.show();
   const int result = app.exec();
   bs::InstallPrinter(nullptr);

@@ -1,35 +1,35 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <string>
 
-#include "DesignJson.h"
-#include "DesignRequest.h"
-#include "platform/Errors.h"
+#include "cli/DesignJson.h"
+#include "cli/DesignRequest.h"
+#include "core/platform/Errors.h"
 
-namespace cli {
+namespace bs::cli {
 
 namespace {
 
 // The start value a box shows at the first opening of a run, for the help text.
-std::string StartValueNote(design::Box box) {
-  YagiVar::State state;
-  YagiVar::StartUp(state);
-  const std::string text = design::EntriesFromState(state).edit[box];
+std::string StartValueNote(bs::design::Box box) {
+  bs::YagiVar::State state;
+  bs::YagiVar::StartUp(state);
+  const std::string text = bs::design::EntriesFromState(state).edit[box];
   return text.empty() ? " (empty)" : " (" + text + ")";
 }
 
 std::string CoaxTableText() {
   std::string text = "Coax list (--coax INDEX or TEXT):\n";
-  for (int i = 0; i < design::kCoaxEntries; ++i)
-    text += "  " + std::to_string(i) + "  " + design::CoaxTable[i].text + "\n";
+  for (int i = 0; i < bs::design::kCoaxEntries; ++i)
+    text += "  " + std::to_string(i) + "  " + bs::design::CoaxTable[i].text + "\n";
   return text;
 }
 
 void AddBoxOptions(CLI::App& design, DesignRequest& request) {
   for (const BoxOption& option : BoxOptions()) {
-    const design::Box box = option.box;
+    const bs::design::Box box = option.box;
     design.add_option_function<std::string>(
         option.flag, [&request, box](const std::string& text) { request.boxes[box] = text; },
         option.label + StartValueNote(box));
@@ -38,7 +38,7 @@ void AddBoxOptions(CLI::App& design, DesignRequest& request) {
 
 void AddChoiceOptions(CLI::App& design, DesignRequest& request) {
   for (const ChoiceOption& option : ChoiceOptions()) {
-    const design::Group group = option.group;
+    const bs::design::Group group = option.group;
     const std::vector<std::string> items = option.items;
     design
         .add_option_function<std::string>(
@@ -120,4 +120,4 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   return PrintDesign(request, out, err);
 }
 
-}  // namespace cli
+}  // namespace bs::cli

@@ -9,7 +9,7 @@
 // error. Warnings and errors go to standard error; the report or the JSON to standard output.
 #include <ostream>
 
-namespace cli {
+namespace bs::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;
@@ -18,4 +18,4 @@ inline constexpr int kExitUsage = 2;
 // The whole program for the given arguments; the caller sets the decimal separator first.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
-}  // namespace cli
+}  // namespace bs::cli

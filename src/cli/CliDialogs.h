@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "core/platform/Dialogs.h"
 
-namespace cli {
+namespace bs::cli {
 
 class CliDialogs final : public bs::Dialogs {
  public:
@@ -45,4 +45,4 @@ class ScopedDialogs {
   ScopedDialogs& operator=(const ScopedDialogs&) = delete;
 };
 
-}  // namespace cli
+}  // namespace bs::cli

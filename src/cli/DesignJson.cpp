@@ -1,8 +1,8 @@
-#include "DesignJson.h"
+#include "cli/DesignJson.h"
 
-#include "design/DesignValues.h"
+#include "core/design/DesignValues.h"
 
-namespace cli {
+namespace bs::cli {
 
 namespace {
 
@@ -18,13 +18,13 @@ Json EntriesJson(const DesignOutcome& o) {
   for (const BoxOption& box : BoxOptions()) entries[box.jsonKey] = o.entries.edit[box.box];
   for (const ChoiceOption& choice : ChoiceOptions())
     entries[choice.jsonKey] = choice.items.at(o.entries.radio[choice.group]);
-  entries["choices"] = design::EncodeChoices(o.entries.radio);
-  entries["coax"] = o.coax ? Json(design::CoaxTable[*o.coax].text) : Json(nullptr);
+  entries["choices"] = bs::design::EncodeChoices(o.entries.radio);
+  entries["coax"] = o.coax ? Json(bs::design::CoaxTable[*o.coax].text) : Json(nullptr);
   entries["velocityFactor"] = o.velocityFactor ? Json(*o.velocityFactor) : Json(nullptr);
   return entries;
 }
 
-Json DesignInputsJson(const YagiVar::State& s) {
+Json DesignInputsJson(const bs::YagiVar::State& s) {
   return Json{
       {"designFreq", s.DesignFreq},
       {"numDirectors", s.NumDirectors},
@@ -46,9 +46,9 @@ Json DesignInputsJson(const YagiVar::State& s) {
   };
 }
 
-Json DirectorsJson(const YagiVar::State& s) {
+Json DirectorsJson(const bs::YagiVar::State& s) {
   Json rows = Json::array();
-  for (const design::DirectorValues& d : design::DirectorTable(s)) {
+  for (const bs::design::DirectorValues& d : bs::design::DirectorTable(s)) {
     rows.push_back(Json{
         {"number", d.number},
         {"length", d.length},
@@ -63,10 +63,10 @@ Json DirectorsJson(const YagiVar::State& s) {
   return rows;
 }
 
-Json FoldedDipoleJson(const YagiVar::State& s) {
-  const design::FoldedGeometry g =
-      design::FoldedDipoleGeometry(s.FoldedDipoleLength, s.DipoleBendDiam, s.FeedGap);
-  const design::FlatPlaneValues plane = design::FlatPlane(s);
+Json FoldedDipoleJson(const bs::YagiVar::State& s) {
+  const bs::design::FoldedGeometry g =
+      bs::design::FoldedDipoleGeometry(s.FoldedDipoleLength, s.DipoleBendDiam, s.FeedGap);
+  const bs::design::FlatPlaneValues plane = bs::design::FlatPlane(s);
   return Json{
       {"tipToTip", s.FoldedDipoleLength},
       {"totalRodLength", Num(g.totalRod)},
@@ -84,8 +84,8 @@ Json FoldedDipoleJson(const YagiVar::State& s) {
   };
 }
 
-Json MaterialsJson(const YagiVar::State& s) {
-  const design::MaterialsValues m = design::MaterialsGuideLengths(s);
+Json MaterialsJson(const bs::YagiVar::State& s) {
+  const bs::design::MaterialsValues m = bs::design::MaterialsGuideLengths(s);
   return Json{
       {"directorsAndReflector", Num(m.directorsAndReflector)},
       {"singleDipole", Num(m.singleDipole)},
@@ -97,24 +97,24 @@ Json MaterialsJson(const YagiVar::State& s) {
 }  // namespace
 
 Json DesignJson(const DesignOutcome& o) {
-  const YagiVar::State& s = o.results;
+  const bs::YagiVar::State& s = o.results;
   Json j;
   j["inputs"] = Json{{"entries", EntriesJson(o)}, {"design", DesignInputsJson(o.inputs)}};
   j["wavelength"] = s.Wavelength;
   j["boomCorrection"] = s.BoomCorrection;
-  j["boomCorrectionMm"] = Num(design::BoomCorrectionMm(s));
+  j["boomCorrectionMm"] = Num(bs::design::BoomCorrectionMm(s));
   j["reflectorLength"] = s.ReflectorLength;
-  j["reflectorInsertTo"] = Num(design::ElementIT(s, s.ReflectorLength));
+  j["reflectorInsertTo"] = Num(bs::design::ElementIT(s, s.ReflectorLength));
   j["singleDipoleLength"] = s.SingleDipoleLength;
-  j["singleDipoleInsertTo"] = Num(design::ElementIT(s, s.SingleDipoleLength));
+  j["singleDipoleInsertTo"] = Num(bs::design::ElementIT(s, s.SingleDipoleLength));
   j["foldedDipoleLength"] = s.FoldedDipoleLength;
-  j["foldedDipoleInsertTo"] = Num(design::ElementIT(s, s.FoldedDipoleLength));
+  j["foldedDipoleInsertTo"] = Num(bs::design::ElementIT(s, s.FoldedDipoleLength));
   j["dipoleSpacing"] = s.DipoleSpacing;
-  j["dipoleBoomPosition"] = Num(design::DipoleBoomPosition(s));
+  j["dipoleBoomPosition"] = Num(bs::design::DipoleBoomPosition(s));
   j["directors"] = DirectorsJson(s);
-  j["totalBoomLength"] = Num(design::TotalBoomLength(s));
-  j["tolerance"] = Num(design::LengthTolerance(s));
-  j["beamwidth"] = Num(design::BeamWidth(s.DirectorGain));
+  j["totalBoomLength"] = Num(bs::design::TotalBoomLength(s));
+  j["tolerance"] = Num(bs::design::LengthTolerance(s));
+  j["beamwidth"] = Num(bs::design::BeamWidth(s.DirectorGain));
   j["foldedDipole"] = FoldedDipoleJson(s);
   j["materials"] = MaterialsJson(s);
   j["balunLoopLength"] = o.inputs.BalunLoopLength;
@@ -122,4 +122,4 @@ Json DesignJson(const DesignOutcome& o) {
   return j;
 }
 
-}  // namespace cli
+}  // namespace bs::cli

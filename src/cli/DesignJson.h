@@ -3,10 +3,10 @@
 // computed value, unrounded, with camelCase keys in a fixed order.
 #include <nlohmann/json.hpp>
 
-#include "DesignRequest.h"
+#include "cli/DesignRequest.h"
 
-namespace cli {
+namespace bs::cli {
 
 nlohmann::ordered_json DesignJson(const DesignOutcome& outcome);
 
-}  // namespace cli
+}  // namespace bs::cli

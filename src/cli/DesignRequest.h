@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "design/Design.h"
-#include "state/YagiVar.h"
+#include "core/design/Design.h"
+#include "core/state/YagiVar.h"
 
-namespace cli {
+namespace bs::cli {
 
 // An entry box as a command-line option.
 struct BoxOption {
   const char* flag;     // "--freq"
-  design::Box box;      // its box on the entry screen
+  bs::design::Box box;  // its box on the entry screen
   const char* jsonKey;  // its name among the JSON entries
   const char* label;    // what the box asks for
 };
@@ -29,7 +29,7 @@ const std::vector<BoxOption>& BoxOptions();
 // A radio group as a command-line option; items in the group's order.
 struct ChoiceOption {
   const char* flag;
-  design::Group group;
+  bs::design::Group group;
   const char* jsonKey;
   const char* label;
   std::vector<std::string> items;
@@ -40,11 +40,11 @@ const std::vector<ChoiceOption>& ChoiceOptions();
 std::optional<int> CoaxIndexFromText(const std::string& text);
 
 struct DesignRequest {
-  std::string fromFile;                       // empty: the start values
-  std::map<design::Box, std::string> boxes;   // texts as typed
-  std::map<design::Group, int> choices;       // selected item indexes
-  std::optional<int> coax;                    // coax list index
-  std::optional<std::string> velocityFactor;  // the answer to the USER entry's question
+  std::string fromFile;                          // empty: the start values
+  std::map<bs::design::Box, std::string> boxes;  // texts as typed
+  std::map<bs::design::Group, int> choices;      // selected item indexes
+  std::optional<int> coax;                       // coax list index
+  std::optional<std::string> velocityFactor;     // the answer to the USER entry's question
   bool json = false;
 };
 
@@ -54,14 +54,14 @@ std::optional<std::string> RequestConflict(const DesignRequest& request);
 // The entry screen's boxes and choices for the request. Reads the saved-data file when one is
 // named; raises bs::Error for a file that cannot be read and bs::ConvertError for a frequency
 // that is not a number (the band presets need it).
-design::DesignEntries EntriesFor(const DesignRequest& request);
+bs::design::DesignEntries EntriesFor(const DesignRequest& request);
 
 struct DesignOutcome {
-  design::DesignEntries entries;
+  bs::design::DesignEntries entries;
   std::optional<int> coax;                    // coax list index chosen
   std::optional<std::string> velocityFactor;  // the USER entry's answer as typed
-  YagiVar::State inputs;                      // the state once the design inputs are stored
-  YagiVar::State results;                     // the state after the element calculation
+  bs::YagiVar::State inputs;                  // the state once the design inputs are stored
+  bs::YagiVar::State results;                 // the state after the element calculation
   std::string report;                         // the results report, LF line ends
   std::vector<std::string> warnings;
 };
@@ -70,4 +70,4 @@ struct DesignOutcome {
 // bs::Error (with the message the program shows) when an entry is refused.
 DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStream);
 
-}  // namespace cli
+}  // namespace bs::cli

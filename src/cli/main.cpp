@@ -1,10 +1,10 @@
 // beamsmith-cli: start-up only.
 #include <iostream>
 
-#include "Cli.h"
-#include "platform/Numbers.h"
+#include "cli/Cli.h"
+#include "core/platform/Numbers.h"
 
 int main(int argc, char** argv) {
   bs::InitDecimalSeparatorFromEnvironment();
-  return cli::RunCli(argc, argv, std::cout, std::cerr);
+  return bs::cli::RunCli(argc, argv, std::cout, std::cerr);
 }

@@ -1,8 +1,8 @@
-#include "app/Screens.h"
-#include "design/DesignYagi.h"
-#include "design/Showdesign.h"
+#include "gui/app/Screens.h"
+#include "gui/design/DesignYagi.h"
+#include "gui/design/Showdesign.h"
 
-namespace gui {
+namespace bs::gui {
 
 // Each folder of screens adds its registration here as its screens land.
 void RegisterAllScreens() {
@@ -10,4 +10,4 @@ void RegisterAllScreens() {
   RegisterScreen(ScreenId::Results, [](QWidget* owner) { return new TYagibaseform2(owner); });
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
-#include "platform/Numbers.h"
+#include "core/platform/Numbers.h"
 
 namespace cli_test {
 namespace {

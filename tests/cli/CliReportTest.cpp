@@ -4,10 +4,10 @@
 #include <fstream>
 
 #include "CliRunner.h"
-#include "design/Design.h"
-#include "platform/Errors.h"
-#include "platform/Numbers.h"
-#include "state/SaveInfo.h"
+#include "core/design/Design.h"
+#include "core/platform/Errors.h"
+#include "core/platform/Numbers.h"
+#include "core/state/SaveInfo.h"
 #include "support/ScriptedDialogs.h"
 
 namespace cli_test {
@@ -74,24 +74,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The engine's report for the entries, as the screen's Calculate produces it.
-std::string EngineReport(const design::DesignEntries& entries) {
+std::string EngineReport(const bs::design::DesignEntries& entries) {
   testing_support::ScriptedDialogs dialogs;
   bs::SetDecimalSeparator('.');
-  YagiVar::State state;
-  YagiVar::StartUp(state);
-  design::SaveEntries(entries, state);
-  design::StoreDesignInputs(entries, state);
-  design::Report report;
-  design::Yagidimensions(state, report);
+  bs::YagiVar::State state;
+  bs::YagiVar::StartUp(state);
+  bs::design::SaveEntries(entries, state);
+  bs::design::StoreDesignInputs(entries, state);
+  bs::design::Report report;
+  bs::design::Yagidimensions(state, report);
   std::string text;
-  for (const std::string& line : design::ReportLines(report.Text())) text += line + "\n";
+  for (const std::string& line : bs::design::ReportLines(report.Text())) text += line + "\n";
   return text;
 }
 
-design::DesignEntries StartEntries() {
-  YagiVar::State state;
-  YagiVar::StartUp(state);
-  return design::EntriesFromState(state);
+bs::design::DesignEntries StartEntries() {
+  bs::YagiVar::State state;
+  bs::YagiVar::StartUp(state);
+  return bs::design::EntriesFromState(state);
 }
 
 TEST(CliReport, NoOptionsGiveTheDesignOfTheStartValues) {
@@ -103,15 +103,15 @@ TEST(CliReport, NoOptionsGiveTheDesignOfTheStartValues) {
 // A typed frequency brings its band's presets into every size box not given, as leaving the
 // frequency box does on the screen.
 TEST(CliReport, TypedFrequencyAppliesItsBandPresetsUnderTheSizesGiven) {
-  design::DesignEntries expected = StartEntries();
-  expected.edit[design::kFreqBox] = "432";
-  design::ApplyBandPresets(expected);
-  EXPECT_EQ(expected.edit[design::kBendBox], "35");
+  bs::design::DesignEntries expected = StartEntries();
+  expected.edit[bs::design::kFreqBox] = "432";
+  bs::design::ApplyBandPresets(expected);
+  EXPECT_EQ(expected.edit[bs::design::kBendBox], "35");
   const CliResult presets = RunCli({"design", "--freq", "432"});
   EXPECT_EQ(presets.status, 0) << presets.err;
   EXPECT_TRUE(SameText(EngineReport(expected), presets.out));
 
-  expected.edit[design::kGapBox] = "12";
+  expected.edit[bs::design::kGapBox] = "12";
   const CliResult typed = RunCli({"design", "--gap", "12", "--freq", "432"});
   EXPECT_TRUE(SameText(EngineReport(expected), typed.out));
 }
@@ -120,13 +120,13 @@ class CliFromFileTest : public ::testing::Test {
  protected:
   // A saved-data file holding example A's entries, as the program writes it.
   void SetUp() override {
-    YagiVar::State state;
-    YagiVar::StartUp(state);
+    bs::YagiVar::State state;
+    bs::YagiVar::StartUp(state);
     state.DesignGapText = "10";
     state.DesignChoicesText = "12001";
     path_ =
         WorkDir() + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".cnf";
-    std::ofstream(path_, std::ios::binary) << SaveInfo::DataFileText(state);
+    std::ofstream(path_, std::ios::binary) << bs::SaveInfo::DataFileText(state);
   }
   void TearDown() override { std::filesystem::remove(path_); }
   std::string path_;
@@ -148,22 +148,22 @@ TEST_F(CliFromFileTest, OptionsGivenOverrideTheFile) {
 
 TEST(ReadDataFile, ReadsAnyPathQuietlyAndLeavesTheWorkingDirectory) {
   const std::string path = WorkDir() + "/quiet.cnf";
-  YagiVar::State saved;
-  YagiVar::StartUp(saved);
+  bs::YagiVar::State saved;
+  bs::YagiVar::StartUp(saved);
   saved.DesignFreqText = "432";
   saved.StackPlaneText = "1";
-  std::ofstream(path, std::ios::binary) << SaveInfo::DataFileText(saved);
+  std::ofstream(path, std::ios::binary) << bs::SaveInfo::DataFileText(saved);
 
   testing_support::ScriptedDialogs dialogs;
   const auto dir = std::filesystem::current_path();
-  YagiVar::State read;
-  SaveInfo::ReadDataFile(path, read);
+  bs::YagiVar::State read;
+  bs::SaveInfo::ReadDataFile(path, read);
   EXPECT_EQ(read.DesignFreqText, "432");
   EXPECT_EQ(read.DesignElemWidthText, "0");  // an empty line reads as "0"
   EXPECT_EQ(read.StackPlaneText, "1");
   EXPECT_TRUE(dialogs.events.empty());
   EXPECT_EQ(std::filesystem::current_path(), dir);
-  EXPECT_THROW(SaveInfo::ReadDataFile(WorkDir() + "/none.cnf", read), bs::InOutError);
+  EXPECT_THROW(bs::SaveInfo::ReadDataFile(WorkDir() + "/none.cnf", read), bs::InOutError);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "DesignTestSupport.h"
-#include "platform/Errors.h"
+#include "core/platform/Errors.h"
 
 namespace design_test {
 namespace {
@@ -34,16 +34,16 @@ TEST_F(DesignTest, WorkedExampleA) {
       {"director 1 length", s.DirLength[1], 926.88},
       {"director 1 spacing", s.DirSpacing[1], 156.03},
       {"director 1 boom position", s.DirPosition[1] + 30, 602.12},
-      {"director 1 IT", static_cast<double>(design::ElementIT(s, s.DirLength[1])), 451.0},
-      {"director 1 gain", static_cast<double>(design::BoomGain(s, s.DirPosition[1])), 4.77},
+      {"director 1 IT", static_cast<double>(bs::design::ElementIT(s, s.DirLength[1])), 451.0},
+      {"director 1 gain", static_cast<double>(bs::design::BoomGain(s, s.DirPosition[1])), 4.77},
       {"director 8 length", s.DirLength[8], 875.30},
       {"director 8 spacing", s.DirSpacing[8], 686.55},
       {"director 8 boom position", s.DirPosition[8] + 30, 4492.55},
-      {"director 8 IT", static_cast<double>(design::ElementIT(s, s.DirLength[8])), 425.0},
+      {"director 8 IT", static_cast<double>(bs::design::ElementIT(s, s.DirLength[8])), 425.0},
       {"director 8 gain", s.DirectorGain, 11.74},
       {"total boom", s.BoomLength + 30, 4522.55},
-      {"tolerance", static_cast<double>(design::LengthTolerance(s)), 6.24},
-      {"beamwidth", static_cast<double>(design::BeamWidth(s.DirectorGain)), 41.09},
+      {"tolerance", static_cast<double>(bs::design::LengthTolerance(s)), 6.24},
+      {"beamwidth", static_cast<double>(bs::design::BeamWidth(s.DirectorGain)), 41.09},
   });
   EXPECT_EQ(s.DirLength[9], 0);
   EXPECT_EQ(s.DirectorNumber, 8);
@@ -61,9 +61,10 @@ TEST_F(DesignTest, WorkedExampleBAndInsulatedVariant) {
       {"single dipole", state.SingleDipoleLength, 980.04},
       {"folded dipole", state.FoldedDipoleLength, 1009.28},
       {"director 1", state.DirLength[1], 936.32},
-      {"director 1 IT", static_cast<double>(design::ElementIT(state, state.DirLength[1])), 455.5},
+      {"director 1 IT", static_cast<double>(bs::design::ElementIT(state, state.DirLength[1])),
+       455.5},
   });
-  entries.radio[design::kMountingGroup] = 1;
+  entries.radio[bs::design::kMountingGroup] = 1;
   Calculate();
   ExpectTwoDecimals({
       {"insulated correction mm", state.BoomCorrection * state.Wavelength, 4.72},
@@ -82,7 +83,7 @@ TEST_F(DesignTest, BoomCorrectionIsTheSmallerFormula) {
     bool linear;  // 0.666 B below 12 B^2 + 0.15 B (a boom above about 0.043 wavelength)
   } cases[] = {{"80", false}, {"100", true}};
   for (const auto& c : cases) {
-    entries.edit[design::kBoomBox] = c.boom;
+    entries.edit[bs::design::kBoomBox] = c.boom;
     Calculate();
     const long double b = std::stold(c.boom) / state.Wavelength;
     const long double expected = c.linear ? 0.666L * b : 12 * b * b + 0.15L * b;
@@ -91,7 +92,7 @@ TEST_F(DesignTest, BoomCorrectionIsTheSmallerFormula) {
 }
 
 TEST_F(DesignTest, SpacingTableEndsAtFourTenths) {
-  entries.edit[design::kDirectorsBox] = "16";
+  entries.edit[bs::design::kDirectorsBox] = "16";
   Calculate();
   EXPECT_DOUBLE_EQ(state.DirSpacing[13], 0.39 * state.Wavelength);
   EXPECT_DOUBLE_EQ(state.DirSpacing[14], 0.395 * state.Wavelength);
@@ -102,11 +103,11 @@ TEST_F(DesignTest, SpacingTableEndsAtFourTenths) {
 }
 
 TEST_F(DesignTest, FewerDirectorsClearTheOldTableEntries) {
-  entries.edit[design::kDirectorsBox] = "100";
+  entries.edit[bs::design::kDirectorsBox] = "100";
   Calculate();
   EXPECT_GT(state.DirLength[100], 0);
   EXPECT_DOUBLE_EQ(state.DirSpacing[100], 0.4 * state.Wavelength);
-  entries.edit[design::kDirectorsBox] = "3";
+  entries.edit[bs::design::kDirectorsBox] = "3";
   Calculate();
   EXPECT_GT(state.DirLength[3], 0);
   for (int n = 4; n <= 100; ++n) {
@@ -117,13 +118,13 @@ TEST_F(DesignTest, FewerDirectorsClearTheOldTableEntries) {
 }
 
 TEST_F(DesignTest, EngineRefusesTablesPastHundred) {
-  design::StoreDesignInputs(entries, state);
+  bs::design::StoreDesignInputs(entries, state);
   state.NumDirectors = 101;  // as another screen might leave it
   try {
-    design::Yagidimensions(state, report);
+    bs::design::Yagidimensions(state, report);
     FAIL() << "101 directors computed";
   } catch (const bs::Error& e) {
-    EXPECT_STREQ(e.what(), design::kTooManyDirectors);
+    EXPECT_STREQ(e.what(), bs::design::kTooManyDirectors);
   }
   EXPECT_TRUE(EndsWith(report.Text(), "(dBd)\t(dBi)\r\n"));
   EXPECT_TRUE(
@@ -131,10 +132,10 @@ TEST_F(DesignTest, EngineRefusesTablesPastHundred) {
 }
 
 TEST_F(DesignTest, NoDirectorsAfterStartUp) {
-  entries.edit[design::kDirectorsBox] = "0";
+  entries.edit[bs::design::kDirectorsBox] = "0";
   Calculate();
   EXPECT_EQ(state.BoomLength, state.DipoleSpacing + 30);
-  EXPECT_NEAR(static_cast<double>(design::BeamWidth(state.DirectorGain)), 158.7, 0.1);
+  EXPECT_NEAR(static_cast<double>(bs::design::BeamWidth(state.DirectorGain)), 158.7, 0.1);
   const auto& text = report.Text();
   EXPECT_NE(text.find("(dBd)\t(dBi)\r\n\r\nCOMMENTS\r\n"), std::string::npos);
   EXPECT_NE(text.find("The total boom length is 476 mm"), std::string::npos);
@@ -146,7 +147,7 @@ TEST_F(DesignTest, NoDirectorsAfterStartUp) {
 TEST_F(DesignTest, NoDirectorsKeepTheLastGainAndNegativeCountsComputeNoRows) {
   Calculate();
   const double gain = state.DirectorGain;
-  entries.edit[design::kDirectorsBox] = "-3";
+  entries.edit[bs::design::kDirectorsBox] = "-3";
   Calculate();
   EXPECT_EQ(state.DirectorGain, gain);
   EXPECT_NE(report.Text().find("(dBi)\r\n\r\nCOMMENTS"), std::string::npos);
@@ -154,17 +155,17 @@ TEST_F(DesignTest, NoDirectorsKeepTheLastGainAndNegativeCountsComputeNoRows) {
 }
 
 TEST_F(DesignTest, ThicknessWarningAtUhfUsesTheLastDirectorNumber) {
-  entries.edit[design::kFreqBox] = "1296";
-  design::ApplyBandPresets(entries);  // 4 mm elements
-  entries.radio[design::kMountingGroup] = 2;
+  entries.edit[bs::design::kFreqBox] = "1296";
+  bs::design::ApplyBandPresets(entries);  // 4 mm elements
+  entries.radio[bs::design::kMountingGroup] = 2;
   Calculate();
-  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{design::kThicknessWarning});
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{bs::design::kThicknessWarning});
   EXPECT_NE(report.Text().find("MATERIALS GUIDE"), std::string::npos);  // and goes on
 
-  state = YagiVar::State{};
-  YagiVar::StartUp(state);
+  state = bs::YagiVar::State{};
+  bs::YagiVar::StartUp(state);
   dialogs.events.clear();
-  entries.edit[design::kElemDiamBox] = "3";
+  entries.edit[bs::design::kElemDiamBox] = "3";
   Calculate();
   EXPECT_TRUE(dialogs.Messages().empty());
   // The second calculation checks with director 8, whose shorter length the 3 mm rod exceeds.
@@ -174,7 +175,7 @@ TEST_F(DesignTest, ThicknessWarningAtUhfUsesTheLastDirectorNumber) {
 
 TEST_F(DesignTest, SecondCalculationGivesTheSameReport) {
   ExampleB();
-  design::NoteCoax(state, 12);
+  bs::design::NoteCoax(state, 12);
   Calculate();
   const std::string first = report.Text();
   const auto lengths = state.DirLength;
@@ -185,14 +186,14 @@ TEST_F(DesignTest, SecondCalculationGivesTheSameReport) {
 
 TEST_F(DesignTest, InsertToRoundsHalvesToEven) {
   state.BoomSizeEntered = 25;
-  EXPECT_EQ(design::ElementIT(state, 462.5), 218.5L);
-  EXPECT_EQ(design::ElementIT(state, 463.5), 219.5L);
-  EXPECT_EQ(design::ElementIT(state, 463.49), 219.0L);
+  EXPECT_EQ(bs::design::ElementIT(state, 462.5), 218.5L);
+  EXPECT_EQ(bs::design::ElementIT(state, 463.5), 219.5L);
+  EXPECT_EQ(bs::design::ElementIT(state, 463.49), 219.0L);
 }
 
 struct FaultCase {
   const char* name;
-  design::Box box;
+  bs::design::Box box;
   const char* text;
   const char* message;
   const char* reportTail;  // how the report ends after the fault
@@ -209,12 +210,12 @@ TEST_P(DesignFaultTest, ArithmeticFaultEndsTheReportAtItsStep) {
   ExampleA();
   entries.edit[c.box] = c.text;
   try {
-    design::StoreDesignInputs(entries, state);
+    bs::design::StoreDesignInputs(entries, state);
   } catch (const bs::MathError&) {
     // a zero frequency already fails at the balun loop; the engine must fail on its own too
   }
   try {
-    design::Yagidimensions(state, report);
+    bs::design::Yagidimensions(state, report);
     FAIL() << "no arithmetic fault";
   } catch (const bs::MathError& e) {
     EXPECT_STREQ(e.what(), c.message);
@@ -231,19 +232,19 @@ constexpr const char* kHeadingEnd = "Radiator diam =10 mm\r\n\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, DesignFaultTest,
-    ::testing::Values(FaultCase{"ZeroFrequency", design::kFreqBox, "0", bs::kDivisionByZero, ""},
-                      FaultCase{"NegativeFrequency", design::kFreqBox, "-144.1",
-                                bs::kInvalidOperation, kHeadingEnd},
-                      FaultCase{"ZeroElement", design::kElemDiamBox, "0", bs::kDivisionByZero,
-                                kHeadingEnd},
-                      FaultCase{"NegativeElement", design::kElemDiamBox, "-7",
-                                bs::kInvalidOperation, kHeadingEnd},
-                      FaultCase{"ZeroDipole", design::kDipoleDiamBox, "0", bs::kDivisionByZero,
-                                "Radiator diam =0 mm\r\n\r\n"},
-                      FaultCase{"NegativeDipole", design::kDipoleDiamBox, "-10",
-                                bs::kInvalidOperation, "Radiator diam =-10 mm\r\n\r\n"},
-                      FaultCase{"ZeroBend", design::kBendBox, "0", bs::kDivisionByZero,
-                                "FOLDED DIPOLE CONSTRUCTION\r\n"}),
+    ::testing::Values(
+        FaultCase{"ZeroFrequency", bs::design::kFreqBox, "0", bs::kDivisionByZero, ""},
+        FaultCase{"NegativeFrequency", bs::design::kFreqBox, "-144.1", bs::kInvalidOperation,
+                  kHeadingEnd},
+        FaultCase{"ZeroElement", bs::design::kElemDiamBox, "0", bs::kDivisionByZero, kHeadingEnd},
+        FaultCase{"NegativeElement", bs::design::kElemDiamBox, "-7", bs::kInvalidOperation,
+                  kHeadingEnd},
+        FaultCase{"ZeroDipole", bs::design::kDipoleDiamBox, "0", bs::kDivisionByZero,
+                  "Radiator diam =0 mm\r\n\r\n"},
+        FaultCase{"NegativeDipole", bs::design::kDipoleDiamBox, "-10", bs::kInvalidOperation,
+                  "Radiator diam =-10 mm\r\n\r\n"},
+        FaultCase{"ZeroBend", bs::design::kBendBox, "0", bs::kDivisionByZero,
+                  "FOLDED DIPOLE CONSTRUCTION\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(FindKTest, TablePiecesAndTheirJumps) {
       {76, 0.9658915},   {100, 0.9689803}, {101, 0.965131},    {200, 0.9681307}, {201, 0.975135},
       {1000, 0.9851225}, {1001, 0.978495}, {10000, 0.9829945}, {10001, 0.98},    {2000000000, 0.98},
   };
-  for (const auto& c : cases) EXPECT_NEAR(design::FindK(c.ratio), c.k, 1e-12) << c.ratio;
+  for (const auto& c : cases) EXPECT_NEAR(bs::design::FindK(c.ratio), c.k, 1e-12) << c.ratio;
 }
 
 // The flat-plane part of line 13 for a folded dipole F mm long with bends of Db mm.
@@ -26,8 +26,8 @@ class FlatPlaneTest : public DesignTest {
     Calculate();
     state.FoldedDipoleLength = tipToTip;
     state.DipoleBendDiam = bend;
-    design::Report details;
-    design::FoldedDipoleDetails(state, details);
+    bs::design::Report details;
+    bs::design::FoldedDipoleDetails(state, details);
     const std::string& text = details.Text();
     const std::string lead = "then its resonant frequency is ";
     const auto from = text.find(lead) + lead.size();
@@ -60,7 +60,7 @@ TEST_F(DesignTest, ValuesForTheModellingFile) {
 }
 
 TEST(FoldedGeometryTest, MeasuringPointsOfTheWorkedExample) {
-  const auto g = design::FoldedDipoleGeometry(999.64, 50, 10);
+  const auto g = bs::design::FoldedDipoleGeometry(999.64, 50, 10);
   EXPECT_NEAR(static_cast<double>(g.totalRod), 2046.36, 0.005);
   EXPECT_NEAR(static_cast<double>(g.hi), 469.82, 0.005);
   EXPECT_NEAR(static_cast<double>(g.ha), 509.09, 0.005);

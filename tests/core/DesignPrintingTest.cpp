@@ -17,15 +17,15 @@ class NamedPicture : public bs::Picture {
 
 TEST(ReportLinesTest, SplitsLikeATextBox) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(design::ReportLines("a\r\nb\r\n\r\n"), (Lines{"a", "b", ""}));
-  EXPECT_EQ(design::ReportLines("a\r\nb"), (Lines{"a", "b"}));
-  EXPECT_EQ(design::ReportLines("a\nb\rc\r\n"), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(design::ReportLines(""), Lines{});
+  EXPECT_EQ(bs::design::ReportLines("a\r\nb\r\n\r\n"), (Lines{"a", "b", ""}));
+  EXPECT_EQ(bs::design::ReportLines("a\r\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(bs::design::ReportLines("a\nb\rc\r\n"), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(bs::design::ReportLines(""), Lines{});
 }
 
 TEST_F(PrintingTest, ReportPrintsBetweenEmptyLinesAndAboveTheSketch) {
   const std::vector<std::string> lines = {"Quorrel's BEAMSMITH", "", "edited\tline"};
-  ASSERT_TRUE(design::PrintReportLines(lines));
+  ASSERT_TRUE(bs::design::PrintReportLines(lines));
   const std::vector<std::string> sketch = {
       "\t   B               C              D",      "\t  /--------------|-------------\\",
       "\tA                                      E", "\t  \\-------------| |-------------/",
@@ -44,18 +44,18 @@ TEST_F(PrintingTest, ReportPrintsBetweenEmptyLinesAndAboveTheSketch) {
 
 TEST_F(PrintingTest, CancelledDialogsPrintNothing) {
   dialogs.printAnswers = {false, false};
-  EXPECT_FALSE(design::PrintReportLines({"x"}));
-  EXPECT_FALSE(design::PrintBalunPicture(NamedPicture(), "title", state));
+  EXPECT_FALSE(bs::design::PrintReportLines({"x"}));
+  EXPECT_FALSE(bs::design::PrintBalunPicture(NamedPicture(), "title", state));
   EXPECT_TRUE(printer.calls.empty());
 }
 
 TEST_F(PrintingTest, BalunSheetPlacesTitleDrawingAndLoopLength) {
-  design::NoteCoax(state, 12);
+  bs::design::NoteCoax(state, 12);
   Calculate();
-  const std::string title = design::BalunPrintTitle(state);
+  const std::string title = bs::design::BalunPrintTitle(state);
   EXPECT_EQ(title, "Balun for 144.1 MHz using 687 mm loop of RG-58 (PE) ");
   printer.pageWidth = 4810;  // q = 1202
-  ASSERT_TRUE(design::PrintBalunPicture(NamedPicture(), title, state));
+  ASSERT_TRUE(bs::design::PrintBalunPicture(NamedPicture(), title, state));
   const std::vector<std::string> expected = {
       "title " + title,
       "font 12",
@@ -74,13 +74,13 @@ TEST_F(PrintingTest, BalunTextsFollowTheSeparator) {
   state.DesignFreq = 432.25;
   state.BalunLoopLength = 228.85;
   state.CoaxName = "coax";
-  const auto labels = design::FixLabels(state);
+  const auto labels = bs::design::FixLabels(state);
   EXPECT_EQ(labels.loopLength, "229 mm");
   EXPECT_EQ(state.CoaxName, "User defined coax");
-  EXPECT_EQ(design::BalunPrintTitle(state),
+  EXPECT_EQ(bs::design::BalunPrintTitle(state),
             "Balun for 432,25 MHz using 229 mm loop of User defined coax");
   state.CoaxName = "coax cable";
-  EXPECT_EQ(design::FixLabels(state).coax, "coax cable");
+  EXPECT_EQ(bs::design::FixLabels(state).coax, "coax cable");
 }
 
 TEST_F(DesignTest, BalunNeedsAFactorUpToOne) {
@@ -90,7 +90,7 @@ TEST_F(DesignTest, BalunNeedsAFactorUpToOne) {
   } cases[] = {{0, false}, {0.66, true}, {1, true}, {1.5, false}, {-0.2, false}};
   for (const auto& c : cases) {
     state.VelocityFactor = c.factor;
-    EXPECT_EQ(design::BalunUsable(state), c.usable) << c.factor;
+    EXPECT_EQ(bs::design::BalunUsable(state), c.usable) << c.factor;
   }
 }
 

@@ -30,9 +30,9 @@ TEST_P(DesignGoldenTest, CompleteReportByteForByte) {
     ExampleB();
   } else {
     ExampleA();
-    design::NoteCoax(state, 12);  // RG-58, for the balun line
+    bs::design::NoteCoax(state, 12);  // RG-58, for the balun line
   }
-  entries.edit[design::kFreqBox] = c.separator == ',' ? "144,1" : "144.1";
+  entries.edit[bs::design::kFreqBox] = c.separator == ',' ? "144,1" : "144.1";
   Calculate();
   const std::string golden = TestData(c.file);
   ASSERT_FALSE(golden.empty()) << c.file;
@@ -51,10 +51,10 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, DesignGoldenTest,
                          });
 
 TEST_F(DesignTest, ShapeLinesNameTheTypedTexts) {
-  entries.edit[design::kElemWidthBox] = "10";
-  entries.edit[design::kElemThickBox] = "2";
-  entries.edit[design::kDipoleWidthBox] = "12";
-  entries.edit[design::kDipoleThickBox] = "3";
+  entries.edit[bs::design::kElemWidthBox] = "10";
+  entries.edit[bs::design::kElemThickBox] = "2";
+  entries.edit[bs::design::kDipoleWidthBox] = "12";
+  entries.edit[bs::design::kDipoleThickBox] = "3";
   const struct {
     int element, dipole;
     const char* heading;
@@ -67,8 +67,8 @@ TEST_F(DesignTest, ShapeLinesNameTheTypedTexts) {
        "mm of flat section 10mm by 2mm\r\n", "mm of square section 12mm\r\n"},
   };
   for (const auto& c : cases) {
-    entries.radio[design::kElementShapeGroup] = c.element;
-    entries.radio[design::kDipoleShapeGroup] = c.dipole;
+    entries.radio[bs::design::kElementShapeGroup] = c.element;
+    entries.radio[bs::design::kDipoleShapeGroup] = c.dipole;
     Calculate();
     const auto& text = report.Text();
     EXPECT_NE(text.find(c.heading), std::string::npos) << c.heading;
@@ -94,7 +94,7 @@ TEST_F(DesignTest, BalunLineOnlyForAUsableFactor) {
   };
   for (const auto& c : cases) {
     state.CoaxName.clear();
-    design::NoteCoax(state, design::kUserCoaxIndex, c.answer);
+    bs::design::NoteCoax(state, bs::design::kUserCoaxIndex, c.answer);
     Calculate();
     const auto at = report.Text().find("A half wave");
     if (c.line == nullptr) {
@@ -107,10 +107,10 @@ TEST_F(DesignTest, BalunLineOnlyForAUsableFactor) {
 }
 
 TEST_F(DesignTest, UserCoaxIsNamedByTheBalunDialogFromThenOn) {
-  design::NoteCoax(state, design::kUserCoaxIndex, "0.8");
+  bs::design::NoteCoax(state, bs::design::kUserCoaxIndex, "0.8");
   Calculate();
   EXPECT_NE(report.Text().find(" velocity factor coax and is "), std::string::npos);
-  const auto labels = design::FixLabels(state);
+  const auto labels = bs::design::FixLabels(state);
   EXPECT_EQ(labels.coax, "User defined coax");
   EXPECT_EQ(labels.loopLength, "832 mm");
   Calculate();

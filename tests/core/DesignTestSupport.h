@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "design/Design.h"
-#include "platform/Numbers.h"
-#include "state/YagiVar.h"
+#include "core/design/Design.h"
+#include "core/platform/Numbers.h"
+#include "core/state/YagiVar.h"
 #include "support/ScriptedDialogs.h"
 
 namespace design_test {
@@ -16,15 +16,15 @@ class DesignTest : public ::testing::Test {
  protected:
   void SetUp() override {
     bs::SetDecimalSeparator('.');
-    YagiVar::StartUp(state);
-    entries = design::EntriesFromState(state);
+    bs::YagiVar::StartUp(state);
+    entries = bs::design::EntriesFromState(state);
   }
   void TearDown() override { bs::SetDecimalSeparator('.'); }
 
   // Example A: 144.1 MHz, 8 directors of 7 mm, round 25 mm boom, non-metal mounting, 10 mm
   // dipole fully insulated, bend 50, gap 10.
   void ExampleA() {
-    entries.edit[design::kGapBox] = "10";
+    entries.edit[bs::design::kGapBox] = "10";
     entries.radio = {0, 1, 2, 0, 0, 1};
   }
   // Example B: as A with a square boom, bonded mounting and the dipole mounted likewise.
@@ -34,14 +34,14 @@ class DesignTest : public ::testing::Test {
   }
   // Calculate: save the boxes, store the inputs, run the calculation.
   void Calculate() {
-    design::SaveEntries(entries, state);
-    design::StoreDesignInputs(entries, state);
-    design::Yagidimensions(state, report);
+    bs::design::SaveEntries(entries, state);
+    bs::design::StoreDesignInputs(entries, state);
+    bs::design::Yagidimensions(state, report);
   }
 
-  YagiVar::State state;
-  design::DesignEntries entries;
-  design::Report report;
+  bs::YagiVar::State state;
+  bs::design::DesignEntries entries;
+  bs::design::Report report;
   testing_support::ScriptedDialogs dialogs;
 };
 

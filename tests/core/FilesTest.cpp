@@ -5,9 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/Errors.h"
-#include "platform/IniFile.h"
-#include "platform/TextFile.h"
+#include "core/platform/Errors.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/TextFile.h"
 #include "support/TextFiles.h"
 
 namespace fs = std::filesystem;

@@ -5,9 +5,9 @@
 #include <limits>
 #include <optional>
 
-#include "platform/Arith.h"
-#include "platform/Errors.h"
-#include "platform/Numbers.h"
+#include "core/platform/Arith.h"
+#include "core/platform/Errors.h"
+#include "core/platform/Numbers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Placement section names and first-run sizing.
 #include <gtest/gtest.h>
 
-#include "platform/Placement.h"
+#include "core/platform/Placement.h"
 
 TEST(MonitorProfile, DescribesTheLastMonitor) {
   EXPECT_EQ(bs::MonitorProfile({{0, 0, 1920, 1080, true}}), "0  0  00=0DPI(True,0,0,1920,1080)");

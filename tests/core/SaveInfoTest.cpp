@@ -10,9 +10,9 @@
 
 #include <csignal>
 
-#include "platform/Errors.h"
-#include "platform/TextFile.h"
-#include "state/SaveInfo.h"
+#include "core/platform/Errors.h"
+#include "core/platform/TextFile.h"
+#include "core/state/SaveInfo.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TextFiles.h"
 
@@ -53,8 +53,8 @@ class SaveInfoTest : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     fs::current_path(dir_);
-    YagiVar::StartUp(state_);
-    SaveInfo::CaptureProgramDir(state_);
+    bs::YagiVar::StartUp(state_);
+    bs::SaveInfo::CaptureProgramDir(state_);
     state_.YOFreqFromText = "3";
     state_.YOBoomMountText = "2";
   }
@@ -66,12 +66,12 @@ class SaveInfoTest : public ::testing::Test {
   fs::path File() const { return dir_ / "Zuzo.cnf"; }
 
   fs::path oldDir_, dir_;
-  YagiVar::State state_;
+  bs::YagiVar::State state_;
   testing_support::ScriptedDialogs dialogs_;
 };
 
 TEST_F(SaveInfoTest, StartValuesAreWrittenLineByLine) {
-  SaveInfo::SaveDataFile(state_);
+  bs::SaveInfo::SaveDataFile(state_);
   const std::string bytes = ReadBytes(File());
   const auto lines = SplitCrLf(bytes);
   ASSERT_EQ(lines.size(), 65u);
@@ -110,10 +110,10 @@ TEST_F(SaveInfoTest, StartValuesAreWrittenLineByLine) {
 TEST_F(SaveInfoTest, RecoverGivesBackEveryTextAndEmptyOnesAsZero) {
   state_.YOText[7] = "1296,5";
   state_.DesignChoicesText = "10201";
-  SaveInfo::SaveDataFile(state_);
-  YagiVar::State fresh;
+  bs::SaveInfo::SaveDataFile(state_);
+  bs::YagiVar::State fresh;
   fresh.ProgramDir = state_.ProgramDir;
-  ASSERT_TRUE(SaveInfo::RecoverDataFile(fresh));
+  ASSERT_TRUE(bs::SaveInfo::RecoverDataFile(fresh));
   EXPECT_EQ(fresh.YOText[7], "1296,5");
   EXPECT_EQ(fresh.YOText[39], "0");
   EXPECT_EQ(fresh.YOFreqFromText, "3");
@@ -128,15 +128,15 @@ TEST_F(SaveInfoTest, RecoverGivesBackEveryTextAndEmptyOnesAsZero) {
 }
 
 TEST_F(SaveInfoTest, ReaderFindsValuesWhereverTheCommentsStand) {
-  SaveInfo::SaveDataFile(state_);
+  bs::SaveInfo::SaveDataFile(state_);
   auto lines = SplitCrLf(ReadBytes(File()));
   lines[49] = "my boom";  // line 50: DesignDipoleWidthText
   lines.insert(lines.begin() + 50, "; a note of my own");
   lines.erase(lines.begin() + 2);
   WriteBytes(File(), JoinCrLf(lines) + "\r\n");  // a terminated last line reads the same
-  YagiVar::State fresh;
+  bs::YagiVar::State fresh;
   fresh.ProgramDir = state_.ProgramDir;
-  ASSERT_TRUE(SaveInfo::RecoverDataFile(fresh));
+  ASSERT_TRUE(bs::SaveInfo::RecoverDataFile(fresh));
   EXPECT_EQ(fresh.DesignDipoleWidthText, "my boom");
   EXPECT_EQ(fresh.DesignBoomText, "25");
   EXPECT_EQ(fresh.StackBeamwidthText, "30");
@@ -144,14 +144,14 @@ TEST_F(SaveInfoTest, ReaderFindsValuesWhereverTheCommentsStand) {
 }
 
 TEST_F(SaveInfoTest, FileCutAfterLine47ReadsZeroForTheRest) {
-  SaveInfo::SaveDataFile(state_);
+  bs::SaveInfo::SaveDataFile(state_);
   auto lines = SplitCrLf(ReadBytes(File()));
   lines[46] = "432";
   lines.resize(47);
   WriteBytes(File(), JoinCrLf(lines));
-  YagiVar::State fresh;
+  bs::YagiVar::State fresh;
   fresh.ProgramDir = state_.ProgramDir;
-  ASSERT_TRUE(SaveInfo::RecoverDataFile(fresh));
+  ASSERT_TRUE(bs::SaveInfo::RecoverDataFile(fresh));
   EXPECT_EQ(fresh.DesignFreqText, "432");
   EXPECT_EQ(fresh.DesignDirectorsText, "0");
   EXPECT_EQ(fresh.GainFreqText, "0");
@@ -159,16 +159,16 @@ TEST_F(SaveInfoTest, FileCutAfterLine47ReadsZeroForTheRest) {
 }
 
 TEST_F(SaveInfoTest, NoFileGivesOneMessageAfterABeep) {
-  YagiVar::State fresh;
-  YagiVar::StartUp(fresh);
+  bs::YagiVar::State fresh;
+  bs::YagiVar::StartUp(fresh);
   fresh.ProgramDir = state_.ProgramDir;
-  EXPECT_FALSE(SaveInfo::RecoverDataFile(fresh));
+  EXPECT_FALSE(bs::SaveInfo::RecoverDataFile(fresh));
   EXPECT_EQ(dialogs_.events, (std::vector<std::string>{"beep", "message: No data file found"}));
   EXPECT_EQ(fresh.DesignFreqText, "144.1");
 }
 
 TEST_F(SaveInfoTest, FailedSaveKeepsTheEarlierFile) {
-  SaveInfo::SaveDataFile(state_);
+  bs::SaveInfo::SaveDataFile(state_);
   const std::string before = ReadBytes(File());
   state_.DesignFreqText = "432";
   dialogs_.events.clear();
@@ -181,7 +181,7 @@ TEST_F(SaveInfoTest, FailedSaveKeepsTheEarlierFile) {
   ::setrlimit(RLIMIT_FSIZE, &small);
   std::string message;
   try {
-    SaveInfo::SaveDataFile(state_);
+    bs::SaveInfo::SaveDataFile(state_);
   } catch (const bs::InOutError& e) {
     message = e.what();
   }
@@ -197,17 +197,17 @@ TEST_F(SaveInfoTest, FailedSaveKeepsTheEarlierFile) {
 TEST_F(SaveInfoTest, SaveWritesIntoTheProgramDirectoryAndStaysThere) {
   fs::create_directories(dir_ / "elsewhere");
   fs::current_path(dir_ / "elsewhere");
-  SaveInfo::SaveDataFile(state_);
+  bs::SaveInfo::SaveDataFile(state_);
   EXPECT_TRUE(fs::exists(File()));
   EXPECT_EQ(fs::current_path(), dir_);
   // Recover looks in the working directory of the moment
   fs::current_path(dir_ / "elsewhere");
-  EXPECT_FALSE(SaveInfo::RecoverDataFile(state_));
+  EXPECT_FALSE(bs::SaveInfo::RecoverDataFile(state_));
 }
 
 TEST(DataFileExists, NeverRaises) {
-  EXPECT_FALSE(SaveInfo::DataFileExists(""));
-  EXPECT_FALSE(SaveInfo::DataFileExists("/no/such/folder/Zuzo.cnf"));
+  EXPECT_FALSE(bs::SaveInfo::DataFileExists(""));
+  EXPECT_FALSE(bs::SaveInfo::DataFileExists("/no/such/folder/Zuzo.cnf"));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // The shared design state after start-up.
 #include <gtest/gtest.h>
 
-#include "platform/Numbers.h"
-#include "platform/TextFile.h"
-#include "state/StartUp.h"
+#include "core/platform/Numbers.h"
+#include "core/platform/TextFile.h"
+#include "core/state/StartUp.h"
 
 TEST(StartUpSequence, GivesTheStartValues) {
-  YagiVar::State s;
-  YagiVar::StartUpSequence(s);
+  bs::YagiVar::State s;
+  bs::YagiVar::StartUpSequence(s);
   EXPECT_EQ(s.DesignFreq, 0);
   EXPECT_EQ(s.VelocityFactor, 0);
   EXPECT_EQ(s.CoaxName, "");
@@ -27,8 +27,8 @@ TEST(StartUpSequence, GivesTheStartValues) {
 
 TEST(StartUpSequence, StartTextsTakeTheDecimalComma) {
   bs::SetDecimalSeparator(',');
-  YagiVar::State s;
-  YagiVar::StartUpSequence(s);
+  bs::YagiVar::State s;
+  bs::YagiVar::StartUpSequence(s);
   bs::SetDecimalSeparator('.');
   EXPECT_EQ(s.DesignFreqText, "144,1");
   EXPECT_EQ(s.GainFreqText, "144,1");

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "DesignScreenSupport.h"
-#include "design/Design.h"
+#include "core/design/Design.h"
 
 namespace design_screens {
 namespace {
 
-using gui::TYagibaseform7;
+using bs::gui::TYagibaseform7;
 
 // The nine size boxes in the order of the band-preset table.
 std::vector<QString> SizeBoxes(const TYagibaseform7& s) {

@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "design/DesignYagi.h"
-#include "design/Showdesign.h"
-#include "platform/Numbers.h"
-#include "platform/Text.h"
-#include "state/YagiVar.h"
+#include "core/platform/Numbers.h"
+#include "core/state/YagiVar.h"
+#include "gui/design/DesignYagi.h"
+#include "gui/design/Showdesign.h"
+#include "gui/platform/Text.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedDialogs.h"
 
@@ -33,14 +33,14 @@ class DesignScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     bs::SetDecimalSeparator('.');
-    auto& state = YagiVar::Global();
-    state = YagiVar::State{};
-    YagiVar::StartUp(state);
+    auto& state = bs::YagiVar::Global();
+    state = bs::YagiVar::State{};
+    bs::YagiVar::StartUp(state);
     state.ProgramDir = "prog";
   }
   void TearDown() override { QCoreApplication::processEvents(); }
 
-  static YagiVar::State& State() { return YagiVar::Global(); }
+  static bs::YagiVar::State& State() { return bs::YagiVar::Global(); }
 
   // Types a text into a box that has the focus, as the user would.
   static void Type(QLineEdit* box, const QString& text) {
@@ -50,17 +50,17 @@ class DesignScreenTest : public ::testing::Test {
   }
 
   // Clicks an item of a radio group on its round indicator.
-  static void ClickItem(gui::RadioGroup* group, int index) {
+  static void ClickItem(bs::gui::RadioGroup* group, int index) {
     QRadioButton* button = group->Button(index);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
   }
 
   // Clicks Calculate with the mouse (the focus moves to the button first). Returns the text that
   // the results screen showed, or nothing when it did not open.
-  static std::optional<QString> ClickCalculate(gui::TYagibaseform7& entry) {
+  static std::optional<QString> ClickCalculate(bs::gui::TYagibaseform7& entry) {
     std::optional<QString> shown;
     testing_support::OnNextModal([&shown](QDialog* dialog) {
-      if (auto* results = qobject_cast<gui::TYagibaseform2*>(dialog)) {
+      if (auto* results = qobject_cast<bs::gui::TYagibaseform2*>(dialog)) {
         shown = results->Memo1->toPlainText();
         results->accept();
       }

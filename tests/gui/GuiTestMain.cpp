@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/Screens.h"
-#include "platform/Numbers.h"
-#include "state/YagiVar.h"
+#include "core/platform/Numbers.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/Screens.h"
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   bs::SetDecimalSeparator('.');
-  YagiVar::StartUp(YagiVar::Global());
-  gui::RegisterAllScreens();
+  bs::YagiVar::StartUp(bs::YagiVar::Global());
+  bs::gui::RegisterAllScreens();
   return RUN_ALL_TESTS();
 }

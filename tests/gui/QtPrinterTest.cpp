@@ -6,8 +6,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "platform/Drawing.h"
-#include "platform/QtPrinter.h"
+#include "gui/platform/Drawing.h"
+#include "gui/platform/QtPrinter.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class QtPrinterTest : public ::testing::Test {
 };
 
 TEST_F(QtPrinterTest, TextStreamStartsNewPagesWhenFullAndAtFormFeeds) {
-  gui::QtPrinter printer(printer_);
+  bs::gui::QtPrinter printer(printer_);
   printer.BeginText(10);
   for (int i = 0; i < 20; ++i) printer.WriteLine("line\twith a tab");
   EXPECT_EQ(printer.PagesPrinted(), 1);
@@ -36,9 +36,9 @@ TEST_F(QtPrinterTest, TextStreamStartsNewPagesWhenFullAndAtFormFeeds) {
 }
 
 TEST_F(QtPrinterTest, CanvasDrawsTextAndPictures) {
-  gui::QtPrinter printer(printer_);
+  bs::gui::QtPrinter printer(printer_);
   bool drawn = false;
-  const gui::Drawing picture("box", QSizeF(100, 50), [&](QPainter& p, const QRectF& r) {
+  const bs::gui::Drawing picture("box", QSizeF(100, 50), [&](QPainter& p, const QRectF& r) {
     drawn = true;
     p.drawRect(r);
   });

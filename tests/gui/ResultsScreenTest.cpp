@@ -4,17 +4,17 @@
 #include <sstream>
 
 #include "DesignScreenSupport.h"
-#include "design/BalunF.h"
-#include "design/Design.h"
+#include "core/design/Design.h"
+#include "gui/design/BalunF.h"
 #include "support/RecordingPrinter.h"
 #include "support/TextFiles.h"
 
 namespace design_screens {
 namespace {
 
-using gui::TfmBalunBox;
-using gui::TYagibaseform2;
-using gui::TYagibaseform7;
+using bs::gui::TfmBalunBox;
+using bs::gui::TYagibaseform2;
+using bs::gui::TYagibaseform7;
 
 QString Golden(const char* name) {
   return QString::fromStdString(testing_support::TestData(name)).replace("\r\n", "\n");
@@ -25,8 +25,8 @@ class ResultsScreenTest : public DesignScreenTest {
   // The default entries stored as Calculate stores them, with a coax row chosen (or none).
   static void StoreDefaultDesign(int coaxRow = -1) {
     auto& state = State();
-    if (coaxRow >= 0) design::NoteCoax(state, coaxRow);
-    design::StoreDesignInputs(design::EntriesFromState(state), state);
+    if (coaxRow >= 0) bs::design::NoteCoax(state, coaxRow);
+    bs::design::StoreDesignInputs(bs::design::EntriesFromState(state), state);
   }
 };
 
@@ -61,7 +61,7 @@ TEST_F(ResultsScreenTest, MenuAndButtons) {
   EXPECT_TRUE(results->Help1->menuAction()->isVisible());
   EXPECT_FALSE(results->Button2->isEnabled()) << "Create YO";
   EXPECT_FALSE(results->Button5->isEnabled()) << "Create .maa";
-  EXPECT_EQ(results->Label2->text(), gui::VersionText());
+  EXPECT_EQ(results->Label2->text(), bs::gui::VersionText());
 }
 
 TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
@@ -76,7 +76,7 @@ TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
   EXPECT_EQ(printer.calls.front(), "text 10");
   EXPECT_EQ(printer.calls.back(), "end text");
   const auto& lines = printer.lines;
-  const auto& sketch = design::DipoleSketchLines();
+  const auto& sketch = bs::design::DipoleSketchLines();
   ASSERT_GT(lines.size(), 3 + 2 + sketch.size());
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
             std::vector<std::string>(3, ""));
@@ -92,7 +92,7 @@ TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
   EXPECT_GT(int(report.size()), paragraphs);
   std::string joined;
   for (const auto& line : report) joined += line;
-  EXPECT_EQ(joined, gui::FromQ(QString(boxText).remove('\n')));
+  EXPECT_EQ(joined, bs::gui::FromQ(QString(boxText).remove('\n')));
 }
 
 TEST_F(ResultsScreenTest, CancelledPrintDialogPrintsNothing) {

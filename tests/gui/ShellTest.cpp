@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/About.h"
-#include "app/Opening.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Errors.h"
-#include "platform/IniFile.h"
-#include "state/YagiVar.h"
+#include "core/platform/Errors.h"
+#include "core/platform/IniFile.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/About.h"
+#include "gui/app/Opening.h"
+#include "gui/platform/ErrorGuard.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedDialogs.h"
 
@@ -30,9 +30,9 @@ class ShellTest : public ::testing::Test {
     oldDir_ = QDir::currentPath();
     ASSERT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
-    auto& state = YagiVar::Global();
-    state = YagiVar::State();
-    YagiVar::StartUp(state);
+    auto& state = bs::YagiVar::Global();
+    state = bs::YagiVar::State();
+    bs::YagiVar::StartUp(state);
     state.ProgramDir = dir_.path().toStdString();
   }
   void TearDown() override { QDir::setCurrent(oldDir_); }
@@ -44,7 +44,7 @@ class ShellTest : public ::testing::Test {
 };
 
 TEST_F(ShellTest, IniWithOnlyTopAndLeftTakesTheDefaultsForTheRest) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());
   bs::IniFile ini(IniPath());
   ini.WriteInteger(window.MonitorProfile(), "Top", 40);
@@ -53,16 +53,16 @@ TEST_F(ShellTest, IniWithOnlyTopAndLeftTakesTheDefaultsForTheRest) {
   window.FormCreate();
   EXPECT_EQ(window.geometry(), QRect(60, 40, 640, 480));
   EXPECT_EQ(window.windowState(), Qt::WindowNoState);
-  EXPECT_EQ(YagiVar::Global().DefSizeA, 1);
-  EXPECT_EQ(YagiVar::Global().DefSizeB, 1);
+  EXPECT_EQ(bs::YagiVar::Global().DefSizeA, 1);
+  EXPECT_EQ(bs::YagiVar::Global().DefSizeB, 1);
 }
 
 TEST_F(ShellTest, FirstRunScalesFromTheWorkAreaAndCloseWritesThePair) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());
   const int before = window.height();
   window.FormCreate();  // no Beamsmith.ini in the working folder
-  const auto& state = YagiVar::Global();
+  const auto& state = bs::YagiVar::Global();
   EXPECT_EQ(state.DefSizeB, state.StartFormHeight / 4);
   EXPECT_EQ(state.DefSizeA, state.WorkAreaHeight / 5);
   EXPECT_EQ(window.height(), before * state.DefSizeA / state.DefSizeB);
@@ -77,7 +77,7 @@ TEST_F(ShellTest, FirstRunScalesFromTheWorkAreaAndCloseWritesThePair) {
 }
 
 TEST_F(ShellTest, CancelAtCloseKeepsTheWindowOpen) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());
   window.show();
   dialogs_.confirmAnswers = {false};
@@ -90,7 +90,7 @@ TEST_F(ShellTest, CancelAtCloseKeepsTheWindowOpen) {
 }
 
 TEST_F(ShellTest, UnwritableIniIsReportedAndTheUserCanStillQuit) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath("/no/such/folder/Beamsmith.ini");
   dialogs_.confirmAnswers = {true};
   EXPECT_TRUE(window.FormCloseQuery());
@@ -100,29 +100,29 @@ TEST_F(ShellTest, UnwritableIniIsReportedAndTheUserCanStillQuit) {
 }
 
 TEST_F(ShellTest, ResizeStoresTheMainWindowSize) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());
   window.show();
   window.resize(900, 700);
   QApplication::processEvents();
-  EXPECT_EQ(YagiVar::Global().MainWidth, window.frameGeometry().width());
-  EXPECT_EQ(YagiVar::Global().MainHeight, window.frameGeometry().height());
+  EXPECT_EQ(bs::YagiVar::Global().MainWidth, window.frameGeometry().width());
+  EXPECT_EQ(bs::YagiVar::Global().MainHeight, window.frameGeometry().height());
 }
 
 TEST_F(ShellTest, SaveAndRecoverDataThroughTheFileMenu) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());
-  YagiVar::Global().GainBoomText = "5000";
+  bs::YagiVar::Global().GainBoomText = "5000";
   window.Save1->trigger();
-  YagiVar::Global().GainBoomText = "1";
+  bs::YagiVar::Global().GainBoomText = "1";
   window.SaveAs1->trigger();
-  EXPECT_EQ(YagiVar::Global().GainBoomText, "5000");
+  EXPECT_EQ(bs::YagiVar::Global().GainBoomText, "5000");
   EXPECT_EQ(dialogs_.events, (std::vector<std::string>{"beep", "message: Program data saved",
                                                        "beep", "message: Old data reloaded"}));
 }
 
 TEST_F(ShellTest, AboutBoxShowsTheVersion) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   std::string caption, version;
   testing_support::OnNextModal([&](QDialog* about) {
     ASSERT_NE(about, nullptr);
@@ -132,11 +132,11 @@ TEST_F(ShellTest, AboutBoxShowsTheVersion) {
   });
   window.About1->trigger();
   EXPECT_EQ(caption, "ABOUT ZUZO.EXE");
-  EXPECT_EQ(version, gui::VersionText().toStdString());
+  EXPECT_EQ(version, bs::gui::VersionText().toStdString());
 }
 
 TEST_F(ShellTest, ManualOpensTheHelpFileUnderTheProgramDirectory) {
-  gui::TYagibaseform1 window;
+  bs::gui::TYagibaseform1 window;
   window.ContentsHTML1->trigger();
   EXPECT_EQ(dialogs_.events,
             std::vector<std::string>{"help: " + dir_.path().toStdString() + "/Help/Zuzo.chm #0"});
@@ -144,7 +144,7 @@ TEST_F(ShellTest, ManualOpensTheHelpFileUnderTheProgramDirectory) {
 
 TEST_F(ShellTest, ErrorsInHandlersBecomeMessagesAndStopTheAction) {
   bool after = false;
-  EXPECT_FALSE(gui::Guarded([&] {
+  EXPECT_FALSE(bs::gui::Guarded([&] {
     throw bs::ConvertError("'abc' is not a valid floating point value");
     after = true;
   }));

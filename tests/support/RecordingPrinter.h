@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Printer.h"
+#include "core/platform/Printer.h"
 
 namespace testing_support {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "core/platform/Dialogs.h"
 
 namespace testing_support {
 

@@ -7,9 +7,9 @@
 // (StoreDesignInputs), then the results run Yagidimensions, which fills the element table in the
 // state and builds the whole report, ending with the folded dipole details and materials guide.
 // The report and the balun sheet print through the printer interface (Printing.h).
-#include "design/Engine.h"
-#include "design/Entry.h"
-#include "design/FoldedDipole.h"
-#include "design/Printing.h"
-#include "design/Report.h"
-#include "design/ReportText.h"
+#include "core/design/Engine.h"
+#include "core/design/Entry.h"
+#include "core/design/FoldedDipole.h"
+#include "core/design/Printing.h"
+#include "core/design/Report.h"
+#include "core/design/ReportText.h"

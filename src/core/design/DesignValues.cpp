@@ -1,12 +1,12 @@
-#include "design/DesignValues.h"
+#include "core/design/DesignValues.h"
 
 #include <algorithm>
 
-#include "design/Engine.h"
-#include "design/FoldedDipole.h"
-#include "platform/Arith.h"
+#include "core/design/Engine.h"
+#include "core/design/FoldedDipole.h"
+#include "core/platform/Arith.h"
 
-namespace design {
+namespace bs::design {
 
 namespace {
 
@@ -18,17 +18,18 @@ constexpr long double kMinFlatPlaneRatio = 10;
 constexpr long double kLargestTabledRatio = 20000;
 
 // Directors up to the first empty table entry, plus the reflector.
-long double ParasiticRodLength(const YagiVar::State& s) {
+long double ParasiticRodLength(const bs::YagiVar::State& s) {
   long double sum = 0;
-  for (int n = 1; n <= YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n) sum += s.DirLength[n];
+  for (int n = 1; n <= bs::YagiVar::kMaxDirectors && s.DirLength[n] != 0; ++n)
+    sum += s.DirLength[n];
   return sum + CalcReflector(s);
 }
 
 }  // namespace
 
-std::vector<DirectorValues> DirectorTable(const YagiVar::State& s) {
+std::vector<DirectorValues> DirectorTable(const bs::YagiVar::State& s) {
   std::vector<DirectorValues> rows;
-  const int count = std::clamp<int>(s.NumDirectors, 0, YagiVar::kMaxDirectors);
+  const int count = std::clamp<int>(s.NumDirectors, 0, bs::YagiVar::kMaxDirectors);
   // The boom position adds up the spacings the way the calculation does.
   double boomPosition = s.DipoleSpacing + kBoomOverhang;
   for (int n = 1; n <= count; ++n) {
@@ -51,19 +52,19 @@ long double GainDbi(double gainDbd) {
   return gainDbd + 2.15L;
 }
 
-long double BoomCorrectionMm(const YagiVar::State& s) {
+long double BoomCorrectionMm(const bs::YagiVar::State& s) {
   return static_cast<long double>(s.BoomCorrection) * s.Wavelength;
 }
 
-long double DipoleBoomPosition(const YagiVar::State& s) {
+long double DipoleBoomPosition(const bs::YagiVar::State& s) {
   return s.DipoleSpacing + kBoomOverhang;
 }
 
-long double TotalBoomLength(const YagiVar::State& s) {
+long double TotalBoomLength(const bs::YagiVar::State& s) {
   return s.BoomLength + static_cast<long double>(kBoomOverhang);
 }
 
-FlatPlaneValues FlatPlane(const YagiVar::State& s) {
+FlatPlaneValues FlatPlane(const bs::YagiVar::State& s) {
   FlatPlaneValues v;
   v.ratio = bs::Divide(s.FoldedDipoleLength, s.DipoleBendDiam);
   if (v.ratio < kMinFlatPlaneRatio) return v;
@@ -77,7 +78,7 @@ double FlatPlaneK(long double ratio) {
   return FindK(static_cast<int>(bs::RoundToEven(std::min(ratio, kLargestTabledRatio))));
 }
 
-MaterialsValues MaterialsGuideLengths(const YagiVar::State& s) {
+MaterialsValues MaterialsGuideLengths(const bs::YagiVar::State& s) {
   MaterialsValues m;
   m.directorsAndReflector = ParasiticRodLength(s);
   m.singleDipole = s.SingleDipoleLength;
@@ -86,4 +87,4 @@ MaterialsValues MaterialsGuideLengths(const YagiVar::State& s) {
   return m;
 }
 
-}  // namespace design
+}  // namespace bs::design

@@ -4,10 +4,10 @@
 // every value is the one the report formats, unrounded.
 #include <vector>
 
-#include "design/Engine.h"
-#include "state/YagiVar.h"
+#include "core/design/Engine.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // One row of the director table.
 struct DirectorValues {
@@ -21,18 +21,18 @@ struct DirectorValues {
   long double gainDbi = 0;
 };
 // Directors 1 to NumDirectors as the last calculation placed them.
-std::vector<DirectorValues> DirectorTable(const YagiVar::State& state);
+std::vector<DirectorValues> DirectorTable(const bs::YagiVar::State& state);
 
 // The report's gain in dBi for a gain in dBd.
 long double GainDbi(double gainDbd);
 // The flat-plane K for a length-to-bend ratio of 10 or more.
 double FlatPlaneK(long double ratio);
 // The boom correction in mm (BoomCorrection is in wavelengths).
-long double BoomCorrectionMm(const YagiVar::State& state);
+long double BoomCorrectionMm(const bs::YagiVar::State& state);
 // Boom position of the driven element.
-long double DipoleBoomPosition(const YagiVar::State& state);
+long double DipoleBoomPosition(const bs::YagiVar::State& state);
 // The whole boom with both overhangs.
-long double TotalBoomLength(const YagiVar::State& state);
+long double TotalBoomLength(const bs::YagiVar::State& state);
 
 // The folded dipole seen as a flat plane: R = tip to tip / bend diameter; K and the resonance
 // exist only for R of 10 or more.
@@ -42,7 +42,7 @@ struct FlatPlaneValues {
   double k = 0;
   long double resonance = 0;  // MHz
 };
-FlatPlaneValues FlatPlane(const YagiVar::State& state);
+FlatPlaneValues FlatPlane(const bs::YagiVar::State& state);
 
 // The materials guide: rod for directors and reflector (M1), for a single or a folded dipole
 // (M2) and the boom (M3), in mm.
@@ -52,6 +52,6 @@ struct MaterialsValues {
   long double foldedDipole = 0;
   long double boom = 0;
 };
-MaterialsValues MaterialsGuideLengths(const YagiVar::State& state);
+MaterialsValues MaterialsGuideLengths(const bs::YagiVar::State& state);
 
-}  // namespace design
+}  // namespace bs::design

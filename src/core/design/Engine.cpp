@@ -1,13 +1,13 @@
-#include "design/Engine.h"
+#include "core/design/Engine.h"
 
-#include "design/Entry.h"
-#include "design/FoldedDipole.h"
-#include "design/ReportText.h"
-#include "platform/Arith.h"
-#include "platform/Dialogs.h"
-#include "platform/Errors.h"
+#include "core/design/Entry.h"
+#include "core/design/FoldedDipole.h"
+#include "core/design/ReportText.h"
+#include "core/platform/Arith.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Errors.h"
 
-namespace design {
+namespace bs::design {
 
 namespace {
 
@@ -22,14 +22,14 @@ bool IsMetalMounted(char16_t mount) {
 
 // The boom correction, in wavelengths, for a boom B wavelengths across: the smaller of
 // 12B^2 + 0.15B and 0.666B, halved for elements insulated through the boom.
-void SetBoomCorrection(YagiVar::State& s) {
+void SetBoomCorrection(bs::YagiVar::State& s) {
   const long double b = s.BoomSize;
   s.BoomCorrection = bs::ToDouble(12.0L * b * b + 0.15L * b);
   if (0.666L * b < s.BoomCorrection) s.BoomCorrection = bs::ToDouble(0.666L * b);
   if (s.BoomMount == u'I') s.BoomCorrection = bs::ToDouble(s.BoomCorrection / 2.0L);
 }
 
-void ClearDirectorTables(YagiVar::State& s) {
+void ClearDirectorTables(bs::YagiVar::State& s) {
   s.DirLength.fill(0);
   s.DirSpacing.fill(0);
   s.DirPosition.fill(0);
@@ -37,13 +37,13 @@ void ClearDirectorTables(YagiVar::State& s) {
 
 // A director thicker than a thirtieth of its length works poorly. The check runs with the
 // director number the previous calculation left behind.
-void CheckThickness(YagiVar::State& s) {
+void CheckThickness(bs::YagiVar::State& s) {
   const double d = s.ElementDiam;
   s.DirectorLength = bs::ToDouble(CalcDirLength(s, d) + s.BoomCorrection);
   if (30.0L * d > s.DirectorLength) bs::TheDialogs().ShowMessage(kThicknessWarning);
 }
 
-void PlaceDirector(YagiVar::State& s, Report& report, int n) {
+void PlaceDirector(bs::YagiVar::State& s, Report& report, int n) {
   s.DirectorNumber = n;
   const long double length = CalcDirLength(s, s.ElementDiam);
   s.DirectorLength = bs::ToDouble((length + s.BoomCorrection) * s.Wavelength);
@@ -61,7 +61,7 @@ void PlaceDirector(YagiVar::State& s, Report& report, int n) {
 
 }  // namespace
 
-void Yagidimensions(YagiVar::State& s, Report& report) {
+void Yagidimensions(bs::YagiVar::State& s, Report& report) {
   s.Wavelength = bs::ToDouble(bs::Divide(kLightSpeed, s.DesignFreq));
   if (!IsMetalMounted(s.BoomMount)) s.BoomSize = 0;
   report.Set(HeadingBlock(s));
@@ -82,30 +82,30 @@ void Yagidimensions(YagiVar::State& s, Report& report) {
   FoldedDipoleDetails(s, report);
 }
 
-void CalcDirector(YagiVar::State& s, Report& report) {
+void CalcDirector(bs::YagiVar::State& s, Report& report) {
   ClearDirectorTables(s);
   const std::int32_t n = s.NumDirectors;
   // The tables hold 100 directors; nothing may write past them.
-  if (n > YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
+  if (n > bs::YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
   s.BoomLength = bs::ToDouble(s.DipoleSpacing + kBoomOverhang);
   CheckThickness(s);
   for (int i = 1; i <= n; ++i) PlaceDirector(s, report, i);
 }
 
-double CalcDirLength(const YagiVar::State& s, double d) {
+double CalcDirLength(const bs::YagiVar::State& s, double d) {
   const long double taper = bs::Exp(-0.07586L * s.DirectorNumber);
   const long double upper = 0.007344L + 0.1794L * bs::Power(d, 0.1996L);
   const long double lower = 0.5179L - 0.4328L * bs::Power(d, 0.2078L);
   return bs::ToDouble(upper * taper + lower);
 }
 
-double CalcDipoleLength(const YagiVar::State& s, double diameter) {
+double CalcDipoleLength(const bs::YagiVar::State& s, double diameter) {
   const long double r = bs::Divide(diameter, s.Wavelength);
   const long double thinness = bs::Exp(-0.014891L * bs::Ln(r));
   return bs::ToDouble((0.4777L - 1.0522L * r + 0.43363L * thinness) / 2.0L);
 }
 
-void CalcDipoles(YagiVar::State& s) {
+void CalcDipoles(bs::YagiVar::State& s) {
   const long double single = CalcDipoleLength(s, s.DipoleDiam);
   s.SingleDipoleLength = bs::ToDouble(single * s.Wavelength);
   // A folded dipole mounted like the directors gets their boom correction too.
@@ -114,18 +114,18 @@ void CalcDipoles(YagiVar::State& s) {
   s.FoldedDipoleLength = bs::ToDouble(folded * 1.02L);
 }
 
-double CalcReflector(const YagiVar::State& s) {
+double CalcReflector(const bs::YagiVar::State& s) {
   const long double thickness = bs::Ln(bs::Divide(2.0L, s.ElementDiam));
   const long double shortening = bs::Divide(20.0L, 186.8769L * thickness - 320.0L);
   const long double wavelength = bs::Divide(kReflectorLightSpeed, s.DesignFreq);
   return bs::ToDouble((0.5L * (1.0L - shortening) + s.BoomCorrection) * wavelength);
 }
 
-long double ElementIT(const YagiVar::State& s, double length) {
+long double ElementIT(const bs::YagiVar::State& s, double length) {
   return bs::Checked(bs::RoundToEven(length) / 2.0L - s.BoomSizeEntered / 2.0L);
 }
 
-long double BoomGain(const YagiVar::State& s, long double distance) {
+long double BoomGain(const bs::YagiVar::State& s, long double distance) {
   return 3.39L * bs::Ln(bs::Divide(distance, s.Wavelength)) + 9.15L;
 }
 
@@ -135,7 +135,7 @@ long double BeamWidth(long double gain) {
   return bs::Sqrt(bs::Divide(41253.0L, ratio));
 }
 
-long double LengthTolerance(const YagiVar::State& s) {
+long double LengthTolerance(const bs::YagiVar::State& s) {
   return 0.003L * s.Wavelength;
 }
 
@@ -147,4 +147,4 @@ long double DirectorSpacingFactor(int n) {
   return kSpacing[n - 1];
 }
 
-}  // namespace design
+}  // namespace bs::design

@@ -6,10 +6,10 @@
 // Every value that can come from the user passes through the checked arithmetic helpers, so a
 // frequency of 0, an element diameter of 0 or below, or a bend diameter of 0 raises
 // bs::MathError at the failing step; the report keeps what was appended before it.
-#include "design/Report.h"
-#include "state/YagiVar.h"
+#include "core/design/Report.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // Boom positions count from the rear end of the boom; the reflector stands this far in, and the
 // boom overhangs the last director by as much.
@@ -24,38 +24,38 @@ inline constexpr const char* kThicknessWarning =
 // raise bs::Error with kTooManyDirectors once the director table heading stands.
 // The calculation turns ElementDiam and BoomSize into wavelengths in place, so the inputs are
 // stored afresh (StoreDesignInputs) before every calculation.
-void Yagidimensions(YagiVar::State& state, Report& report);
+void Yagidimensions(bs::YagiVar::State& state, Report& report);
 
 // The director loop: clears the director tables, checks the element thickness (a warning
 // through the dialogs; the calculation goes on), then places directors 1 to NumDirectors.
-void CalcDirector(YagiVar::State& state, Report& report);
+void CalcDirector(bs::YagiVar::State& state, Report& report);
 
 // Length of director n = DirectorNumber in wavelengths, without boom correction, for an element
 // diameter d in wavelengths.
-double CalcDirLength(const YagiVar::State& state, double d);
+double CalcDirLength(const bs::YagiVar::State& state, double d);
 
 // Single dipole length in wavelengths for a driven-element diameter in mm.
-double CalcDipoleLength(const YagiVar::State& state, double diameter);
+double CalcDipoleLength(const bs::YagiVar::State& state, double diameter);
 
 // Sets SingleDipoleLength and FoldedDipoleLength.
-void CalcDipoles(YagiVar::State& state);
+void CalcDipoles(bs::YagiVar::State& state);
 
 // Reflector length in mm; the same value each time while the inputs stay.
-double CalcReflector(const YagiVar::State& state);
+double CalcReflector(const bs::YagiVar::State& state);
 
 // Insert-to distance (element tip to boom edge) in mm for an element length in mm.
-long double ElementIT(const YagiVar::State& state, double length);
+long double ElementIT(const bs::YagiVar::State& state, double length);
 
 // Gain estimate in dBd at a distance from the reflector in mm.
-long double BoomGain(const YagiVar::State& state, long double distance);
+long double BoomGain(const bs::YagiVar::State& state, long double distance);
 
 // Estimated 3 dB beamwidth in degrees for a gain in dBd.
 long double BeamWidth(long double gain);
 
 // Tolerance for element lengths in mm.
-long double LengthTolerance(const YagiVar::State& state);
+long double LengthTolerance(const bs::YagiVar::State& state);
 
 // Spacing of director n from the element behind it, in wavelengths.
 long double DirectorSpacingFactor(int n);
 
-}  // namespace design
+}  // namespace bs::design

@@ -1,13 +1,13 @@
-#include "design/Entry.h"
+#include "core/design/Entry.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/Arith.h"
-#include "platform/Errors.h"
-#include "platform/Numbers.h"
+#include "core/platform/Arith.h"
+#include "core/platform/Errors.h"
+#include "core/platform/Numbers.h"
 
-namespace design {
+namespace bs::design {
 
 const std::array<CoaxEntry, kCoaxEntries> CoaxTable = {{
     {"RG-8X (foam PE) 52 ohm", 0.75}, {"RG-8 (PE) 52 ohm", 0.66},
@@ -82,10 +82,10 @@ char16_t BoomMountCode(int mountingIndex) {
   return u'N';
 }
 
-void StoreCountAndElements(const DesignEntries& e, YagiVar::State& s) {
+void StoreCountAndElements(const DesignEntries& e, bs::YagiVar::State& s) {
   s.DesignFreq = ParseDouble(e.edit[kFreqBox]);
   const std::int32_t directors = bs::StrToInt(e.edit[kDirectorsBox]);
-  if (directors > YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
+  if (directors > bs::YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
   s.NumDirectors = directors;
   s.ElementDiam = ParseDouble(e.edit[kElemDiamBox]);
   s.DipoleMount = static_cast<std::uint8_t>(e.radio[kDipoleMountGroup]);
@@ -101,7 +101,7 @@ void StoreCountAndElements(const DesignEntries& e, YagiVar::State& s) {
                                      e.edit[kElemThickBox]);
 }
 
-void StoreBoomAndDipole(const DesignEntries& e, YagiVar::State& s) {
+void StoreBoomAndDipole(const DesignEntries& e, bs::YagiVar::State& s) {
   s.BoomSize = ParseDouble(e.edit[kBoomBox]);
   s.BoomSizeEntered = s.BoomSize;
   s.BoomIsSquare = false;
@@ -134,7 +134,7 @@ bool CoaxEntryAsksUser(int index) {
          CoaxNameFromEntry(CoaxTable[index].text).rfind("USER", 0) == 0;
 }
 
-std::optional<std::string> NoteCoax(YagiVar::State& state, int index,
+std::optional<std::string> NoteCoax(bs::YagiVar::State& state, int index,
                                     const std::string& userAnswer) {
   if (index < 0 || index >= kCoaxEntries) return std::nullopt;
   state.VelocityFactor = 0;
@@ -172,7 +172,7 @@ std::array<int, 6> DecodeChoices(std::string_view choicesText) {
   return radio;
 }
 
-DesignEntries EntriesFromState(const YagiVar::State& s) {
+DesignEntries EntriesFromState(const bs::YagiVar::State& s) {
   DesignEntries e;
   e.edit = {"",
             s.DesignFreqText,
@@ -190,7 +190,7 @@ DesignEntries EntriesFromState(const YagiVar::State& s) {
   return e;
 }
 
-void SaveEntries(const DesignEntries& e, YagiVar::State& s) {
+void SaveEntries(const DesignEntries& e, bs::YagiVar::State& s) {
   s.DesignFreqText = e.edit[kFreqBox];
   s.DesignDirectorsText = e.edit[kDirectorsBox];
   s.DesignElemDiamText = e.edit[kElemDiamBox];
@@ -245,7 +245,7 @@ long double StripEquivalentDiameter(const std::string& widthText,
   return bs::Checked((y - x) * w);
 }
 
-void StoreDesignInputs(const DesignEntries& entries, YagiVar::State& state) {
+void StoreDesignInputs(const DesignEntries& entries, bs::YagiVar::State& state) {
   StoreCountAndElements(entries, state);
   StoreBoomAndDipole(entries, state);
   state.ElementDiamMm = state.ElementDiam;
@@ -254,4 +254,4 @@ void StoreDesignInputs(const DesignEntries& entries, YagiVar::State& state) {
   state.BalunLoopLength = bs::ToDouble(wavelength * state.VelocityFactor / 2);
 }
 
-}  // namespace design
+}  // namespace bs::design

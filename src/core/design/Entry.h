@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "state/YagiVar.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // ---- Coax table -------------------------------------------------------------------------------
 
@@ -47,7 +47,7 @@ inline constexpr const char* kVelocityOutOfRange = "Velocity factor not in range
 // CoaxName and returns the new text of the label under the list. A USER answer that is not a
 // number raises bs::ConvertError with VelocityFactor already 0 and CoaxName unchanged. An index
 // outside the table changes nothing and returns nothing.
-std::optional<std::string> NoteCoax(YagiVar::State& state, int index,
+std::optional<std::string> NoteCoax(bs::YagiVar::State& state, int index,
                                     const std::string& userAnswer = kVelocityDefault);
 
 // ---- Boxes and radio groups -------------------------------------------------------------------
@@ -91,9 +91,9 @@ std::string EncodeChoices(const std::array<int, 6>& radio);
 std::array<int, 6> DecodeChoices(std::string_view choicesText);
 
 // GetValues: the shared texts as the screen's entries.
-DesignEntries EntriesFromState(const YagiVar::State& state);
+DesignEntries EntriesFromState(const bs::YagiVar::State& state);
 // SaveValues: the entries into the shared texts.
-void SaveEntries(const DesignEntries& entries, YagiVar::State& state);
+void SaveEntries(const DesignEntries& entries, bs::YagiVar::State& state);
 
 // ---- Band presets and shape boxes -------------------------------------------------------------
 
@@ -124,6 +124,6 @@ inline constexpr const char* kTooManyDirectors = "Number of directors must not e
 // first (SaveEntries) and opens the results afterwards. A failing step raises (bs::ConvertError,
 // bs::MathError, or bs::Error for more than 100 directors, refused before NumDirectors is
 // written) and leaves the fields of the earlier steps with their new values.
-void StoreDesignInputs(const DesignEntries& entries, YagiVar::State& state);
+void StoreDesignInputs(const DesignEntries& entries, bs::YagiVar::State& state);
 
-}  // namespace design
+}  // namespace bs::design

@@ -1,15 +1,15 @@
-#include "design/FoldedDipole.h"
+#include "core/design/FoldedDipole.h"
 
 #include <algorithm>
 #include <numbers>
 #include <string>
 
-#include "design/DesignValues.h"
-#include "design/Engine.h"
-#include "platform/Arith.h"
-#include "platform/Numbers.h"
+#include "core/design/DesignValues.h"
+#include "core/design/Engine.h"
+#include "core/platform/Arith.h"
+#include "core/platform/Numbers.h"
 
-namespace design {
+namespace bs::design {
 
 namespace {
 
@@ -53,7 +53,7 @@ std::string ShapeTail(int shape, const std::string& diameter, const std::string&
   return {};
 }
 
-std::string MaterialsGuide(const YagiVar::State& s) {
+std::string MaterialsGuide(const bs::YagiVar::State& s) {
   const MaterialsValues m = MaterialsGuideLengths(s);
   std::string text =
       "\r\nMATERIALS GUIDE for purchase. Allow extra, do NOT use these figures for cutting\r\n"
@@ -111,7 +111,7 @@ double FindK(int r) {
   return static_cast<double>(k);
 }
 
-void FoldedDipoleDetails(YagiVar::State& s, Report& report) {
+void FoldedDipoleDetails(bs::YagiVar::State& s, Report& report) {
   const double f = s.FoldedDipoleLength, db = s.DipoleBendDiam, gap = s.FeedGap;
   report.Append("FOLDED DIPOLE CONSTRUCTION\r\n");
   const FlatPlaneValues plane = FlatPlane(s);  // a bend diameter of 0 stops here
@@ -123,4 +123,4 @@ void FoldedDipoleDetails(YagiVar::State& s, Report& report) {
   report.Append(MaterialsGuide(s));
 }
 
-}  // namespace design
+}  // namespace bs::design

@@ -3,10 +3,10 @@
 // The rod starts at the feed gap at H, runs along the bottom through I, round the left tip A,
 // along the top through B, C (centre) and D, round the right tip E and back through F to G.
 // Measurements are taken from the inside of the bends.
-#include "design/Report.h"
-#include "state/YagiVar.h"
+#include "core/design/Report.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // Bending dimensions of a folded dipole F mm tip to tip with end bends of diameter Db and a
 // feed gap G, all in mm.
@@ -27,6 +27,6 @@ double FindK(int ratio);
 // Appends the construction lines, the flat-plane resonance and the materials guide, and sets
 // FoldedTipToTip, FoldedBendSpan and FoldedBendDiam. A bend diameter of 0 raises bs::MathError
 // right after the block's title line.
-void FoldedDipoleDetails(YagiVar::State& state, Report& report);
+void FoldedDipoleDetails(bs::YagiVar::State& state, Report& report);
 
-}  // namespace design
+}  // namespace bs::design

@@ -1,11 +1,11 @@
-#include "design/Printing.h"
+#include "core/design/Printing.h"
 
-#include "design/Entry.h"
-#include "platform/Arith.h"
-#include "platform/Dialogs.h"
-#include "platform/Numbers.h"
+#include "core/design/Entry.h"
+#include "core/platform/Arith.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Numbers.h"
 
-namespace design {
+namespace bs::design {
 
 namespace {
 
@@ -20,7 +20,7 @@ std::string Dashes(int n) {
   return std::string(n, '-');
 }
 
-std::string LoopLength(const YagiVar::State& s) {
+std::string LoopLength(const bs::YagiVar::State& s) {
   return bs::FormatFixed(s.BalunLoopLength, 6, 0);
 }
 
@@ -70,22 +70,22 @@ bool PrintReportLines(const std::vector<std::string>& lines) {
   return true;
 }
 
-bool BalunUsable(const YagiVar::State& s) {
+bool BalunUsable(const bs::YagiVar::State& s) {
   return VelocityFactorUsable(s.VelocityFactor);
 }
 
-BalunLabels FixLabels(YagiVar::State& s) {
+BalunLabels FixLabels(bs::YagiVar::State& s) {
   if (s.CoaxName == "coax") s.CoaxName = "User defined coax";
   return {LoopLength(s) + " mm", s.CoaxName};
 }
 
-std::string BalunPrintTitle(const YagiVar::State& s) {
+std::string BalunPrintTitle(const bs::YagiVar::State& s) {
   return "Balun for " + bs::FormatGeneral(s.DesignFreq) + " MHz using " + LoopLength(s) +
          " mm loop of " + s.CoaxName;
 }
 
 bool PrintBalunPicture(const bs::Picture& picture, const std::string& title,
-                       const YagiVar::State& state) {
+                       const bs::YagiVar::State& state) {
   if (!bs::TheDialogs().PrintDialog()) return false;
   bs::Printer& printer = bs::ThePrinter();
   const int q = printer.PageWidth() / 4;
@@ -100,4 +100,4 @@ bool PrintBalunPicture(const bs::Picture& picture, const std::string& title,
   return true;
 }
 
-}  // namespace design
+}  // namespace bs::design

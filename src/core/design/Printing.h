@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/Printer.h"
-#include "state/YagiVar.h"
+#include "core/platform/Printer.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // The report text as the lines a text box holds: split at CR LF (or a lone CR or LF); a line end
 // at the very end starts no further line.
@@ -23,7 +23,7 @@ bool PrintReportLines(const std::vector<std::string>& lines);
 
 // Showbalun's check: the balun sheet needs a velocity factor of 0 < v <= 1.
 inline constexpr const char* kNoBalunCoax = "No coax selected or velocity factor out of range";
-bool BalunUsable(const YagiVar::State& state);
+bool BalunUsable(const bs::YagiVar::State& state);
 
 // FixLabels: the loop-length and coax labels of the balun dialog. A CoaxName of exactly "coax"
 // (the user's own coax) becomes "User defined coax" in the shared state first.
@@ -31,14 +31,14 @@ struct BalunLabels {
   std::string loopLength;  // "687 mm"
   std::string coax;
 };
-BalunLabels FixLabels(YagiVar::State& state);
+BalunLabels FixLabels(bs::YagiVar::State& state);
 
 // Title of the printed balun sheet ("Balun for 144.1 MHz using 687 mm loop of RG-58 (PE) ").
-std::string BalunPrintTitle(const YagiVar::State& state);
+std::string BalunPrintTitle(const bs::YagiVar::State& state);
 
 // PrintBalunPicture: the title above the drawing, which fills half the page width, and the
 // loop length written on the drawn loop.
 bool PrintBalunPicture(const bs::Picture& picture, const std::string& title,
-                       const YagiVar::State& state);
+                       const bs::YagiVar::State& state);
 
-}  // namespace design
+}  // namespace bs::design

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace design {
+namespace bs::design {
 
 class Report {
  public:
@@ -15,4 +15,4 @@ class Report {
   std::string text_;
 };
 
-}  // namespace design
+}  // namespace bs::design

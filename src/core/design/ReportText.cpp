@@ -1,11 +1,11 @@
-#include "design/ReportText.h"
+#include "core/design/ReportText.h"
 
-#include "design/DesignValues.h"
+#include "core/design/DesignValues.h"
 
-#include "design/Engine.h"
-#include "platform/Numbers.h"
+#include "core/design/Engine.h"
+#include "core/platform/Numbers.h"
 
-namespace design {
+namespace bs::design {
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string Fixed(long double value, int precision, int digits) {
   return bs::FormatFixed(value, precision, digits);
 }
 
-std::string BoomLine(const YagiVar::State& s) {
+std::string BoomLine(const bs::YagiVar::State& s) {
   const std::string section = s.BoomIsSquare ? "square section metal" : "round section metal";
   const std::string size = Fixed(s.BoomSizeEntered, 5, 0);
   if (s.BoomMount == u'I')
@@ -25,7 +25,7 @@ std::string BoomLine(const YagiVar::State& s) {
   return "Parasitic elements fastened to a non-metallic or separated from boom";
 }
 
-std::string DipoleMountLine(const YagiVar::State& s) {
+std::string DipoleMountLine(const bs::YagiVar::State& s) {
   return s.DipoleMount == 1 ? "Folded dipole fully insulated from boom"
                             : "Folded dipole mounted same as directors and reflector";
 }
@@ -46,7 +46,7 @@ std::string Line(const std::string& text) {
 }
 
 // Boom position of the driven element and the two dipole lines share this tail.
-std::string DipoleLine(const YagiVar::State& s, const char* name, double length) {
+std::string DipoleLine(const bs::YagiVar::State& s, const char* name, double length) {
   const double position = s.DipoleSpacing + kBoomOverhang;
   return std::string(name) + Fixed(length, 6, 1) + " mm tip to tip, spaced " +
          Fixed(s.DipoleSpacing, 6, 1) + " mm from reflector at boom posn " + Fixed(position, 6, 1) +
@@ -55,7 +55,7 @@ std::string DipoleLine(const YagiVar::State& s, const char* name, double length)
 
 }  // namespace
 
-std::string HeadingBlock(const YagiVar::State& s) {
+std::string HeadingBlock(const bs::YagiVar::State& s) {
   std::string text = "Quorrel's BEAMSMITH\r\n\r\n";
   text += "Zuzo design frequency =" + Fixed(s.DesignFreq, 6, 2) + " MHz" + kEol;
   text += "Wavelength =" + Fixed(s.Wavelength, 7, 0) + " mm" + kEol;
@@ -69,13 +69,13 @@ std::string HeadingBlock(const YagiVar::State& s) {
   return text;
 }
 
-std::string ReflectorBlock(const YagiVar::State& s) {
+std::string ReflectorBlock(const bs::YagiVar::State& s) {
   return std::string("REFLECTOR") + kEol + Fixed(s.ReflectorLength, 6, 1) +
          " mm long at boom position = 30 mm  (IT = " +
          Fixed(ElementIT(s, s.ReflectorLength), 6, 1) + " mm)" + kEol + kEol;
 }
 
-std::string RadiatorBlock(const YagiVar::State& s) {
+std::string RadiatorBlock(const bs::YagiVar::State& s) {
   return std::string("RADIATOR") + kEol + DipoleLine(s, "Single dipole ", s.SingleDipoleLength) +
          kEol + DipoleLine(s, "Folded dipole ", s.FoldedDipoleLength) + kEol + kEol;
 }
@@ -102,7 +102,7 @@ std::string GainCells(double gain) {
   return Fixed(gain, 7, 1) + "\t" + Fixed(gain + 2.15L, 7, 1) + kEol;
 }
 
-std::string CommentsBlock(const YagiVar::State& s) {
+std::string CommentsBlock(const bs::YagiVar::State& s) {
   std::string text = std::string("COMMENTS") + kEol;
   text +=
       "The abbreviation \"IT\" means \"Insert To\", it is the construction distance from the "
@@ -118,9 +118,9 @@ std::string CommentsBlock(const YagiVar::State& s) {
   return text;
 }
 
-std::string BalunLine(const YagiVar::State& s) {
+std::string BalunLine(const bs::YagiVar::State& s) {
   return "A half wave 4:1 balun uses " + Fixed(s.VelocityFactor, 2, 2) + " velocity factor " +
          s.CoaxName + " and is " + Fixed(s.BalunLoopLength, 6, 0) + " mm long plus leads" + kEol;
 }
 
-}  // namespace design
+}  // namespace bs::design

@@ -3,16 +3,16 @@
 // process-wide decimal separator. The element calculation appends these as it goes.
 #include <string>
 
-#include "state/YagiVar.h"
+#include "core/state/YagiVar.h"
 
-namespace design {
+namespace bs::design {
 
 // Title, frequency, wavelength, boom, dipole mounting and the two element lines.
-std::string HeadingBlock(const YagiVar::State& state);
+std::string HeadingBlock(const bs::YagiVar::State& state);
 // Reflector length, boom position and IT.
-std::string ReflectorBlock(const YagiVar::State& state);
+std::string ReflectorBlock(const bs::YagiVar::State& state);
 // Single and folded dipole with spacing, boom position and IT.
-std::string RadiatorBlock(const YagiVar::State& state);
+std::string RadiatorBlock(const bs::YagiVar::State& state);
 // "DIRECTORS" and the two column heading lines.
 std::string DirectorTableHeading();
 
@@ -24,8 +24,8 @@ std::string ITCell(long double insertTo);
 std::string GainCells(double gain);
 
 // Comments: IT explained, tolerance, total boom length and beamwidth.
-std::string CommentsBlock(const YagiVar::State& state);
+std::string CommentsBlock(const bs::YagiVar::State& state);
 // "A half wave 4:1 balun uses ..."; the caller appends it only for a usable velocity factor.
-std::string BalunLine(const YagiVar::State& state);
+std::string BalunLine(const bs::YagiVar::State& state);
 
-}  // namespace design
+}  // namespace bs::design

@@ -1,10 +1,10 @@
-#include "platform/Arith.h"
+#include "core/platform/Arith.h"
 
 #include <cfenv>
 #include <cmath>
 #include <limits>
 
-#include "platform/Errors.h"
+#include "core/platform/Errors.h"
 
 namespace bs {
 

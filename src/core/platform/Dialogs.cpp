@@ -1,4 +1,4 @@
-#include "platform/Dialogs.h"
+#include "core/platform/Dialogs.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "platform/Errors.h"
+#include "core/platform/Errors.h"
 
 #include <cerrno>
 

@@ -1,11 +1,11 @@
-#include "platform/IniFile.h"
+#include "core/platform/IniFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-#include "platform/Errors.h"
-#include "platform/TextFile.h"
+#include "core/platform/Errors.h"
+#include "core/platform/TextFile.h"
 
 namespace bs {
 

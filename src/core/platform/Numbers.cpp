@@ -1,4 +1,4 @@
-#include "platform/Numbers.h"
+#include "core/platform/Numbers.h"
 
 #include <charconv>
 #include <clocale>
@@ -8,7 +8,7 @@
 #include <limits>
 #include <locale>
 
-#include "platform/Errors.h"
+#include "core/platform/Errors.h"
 
 namespace bs {
 

@@ -1,4 +1,4 @@
-#include "platform/Placement.h"
+#include "core/platform/Placement.h"
 
 #include <cstdio>
 

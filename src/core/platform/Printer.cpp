@@ -1,4 +1,4 @@
-#include "platform/Printer.h"
+#include "core/platform/Printer.h"
 
 namespace bs {
 

@@ -1,4 +1,4 @@
-#include "platform/TextFile.h"
+#include "core/platform/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "platform/Errors.h"
+#include "core/platform/Errors.h"
 
 namespace bs {
 

@@ -1,15 +1,15 @@
-#include "state/SaveInfo.h"
+#include "core/state/SaveInfo.h"
 
 #include <fstream>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "core/platform/Dialogs.h"
 
-namespace SaveInfo {
+namespace bs::SaveInfo {
 
 namespace {
 
-using YagiVar::State;
+using bs::YagiVar::State;
 
 // One line of the file: a fixed comment, or one of the 58 saved texts.
 struct Line {
@@ -25,7 +25,7 @@ std::vector<Line> FileLayout() {
       {";", nullptr, 0},
       {"; The first set of entries form the YO entry screen", nullptr, 0},
   };
-  for (int box = 1; box <= YagiVar::kYOBoxes; ++box) lines.push_back({nullptr, nullptr, box});
+  for (int box = 1; box <= bs::YagiVar::kYOBoxes; ++box) lines.push_back({nullptr, nullptr, box});
   const std::vector<Line> rest = {
       {nullptr, &State::YOFreqFromText, 0},
       {nullptr, &State::YOBoomMountText, 0},
@@ -120,4 +120,4 @@ void ReadDataFile(const std::string& path, State& state) {
     if (!line.comment) ValueOf(state, line) = ReadValue(file);
 }
 
-}  // namespace SaveInfo
+}  // namespace bs::SaveInfo

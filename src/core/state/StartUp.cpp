@@ -1,16 +1,16 @@
-#include "state/StartUp.h"
+#include "core/state/StartUp.h"
 
 #include <algorithm>
 
-#include "platform/Numbers.h"
-#include "state/SaveInfo.h"
+#include "core/platform/Numbers.h"
+#include "core/state/SaveInfo.h"
 
-namespace YagiVar {
+namespace bs::YagiVar {
 
 void StartUpSequence(State& state) {
   StartUp(state);
   LocalizeStartTexts(state);
-  SaveInfo::CaptureProgramDir(state);
+  bs::SaveInfo::CaptureProgramDir(state);
   state.YOFreqFromText = "3";
   state.YOBoomMountText = "2";
 }
@@ -20,4 +20,4 @@ void LocalizeStartTexts(State& state) {
     std::replace(text->begin(), text->end(), '.', bs::DecimalSeparator());
 }
 
-}  // namespace YagiVar
+}  // namespace bs::YagiVar

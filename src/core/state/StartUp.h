@@ -1,9 +1,9 @@
 #pragma once
 // The program's start-up of the shared state: start values, then the program directory and the
 // YO screen's two saved choices.
-#include "state/YagiVar.h"
+#include "core/state/YagiVar.h"
 
-namespace YagiVar {
+namespace bs::YagiVar {
 
 // Start values, then the program directory and the YO screen's two saved choices. The decimal
 // separator must be set first: the start texts are written with it.
@@ -13,4 +13,4 @@ void StartUpSequence(State& state);
 // program's own start values read back where the locale writes a decimal comma.
 void LocalizeStartTexts(State& state);
 
-}  // namespace YagiVar
+}  // namespace bs::YagiVar

@@ -1,6 +1,6 @@
-#include "state/YagiVar.h"
+#include "core/state/YagiVar.h"
 
-namespace YagiVar {
+namespace bs::YagiVar {
 
 void StartUp(State& s) {
   for (int i = 1; i <= kYOBoxes; ++i) s.YOText[i] = "0";
@@ -29,4 +29,4 @@ State& Global() {
   return state;
 }
 
-}  // namespace YagiVar
+}  // namespace bs::YagiVar

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace YagiVar {
+namespace bs::YagiVar {
 
 inline constexpr int kMaxDirectors = 100;
 inline constexpr int kYOBoxes = 39;
@@ -100,4 +100,4 @@ void StartUp(State& state);
 // The process-wide instance used by the screens.
 State& Global();
 
-}  // namespace YagiVar
+}  // namespace bs::YagiVar

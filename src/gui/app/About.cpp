@@ -1,12 +1,12 @@
-#include "app/About.h"
+#include "gui/app/About.h"
 
 #include <QFrame>
 
-#include "app/Pictures.h"
-#include "app/YagiForm.h"
-#include "platform/Drawing.h"
+#include "gui/app/Pictures.h"
+#include "gui/app/YagiForm.h"
+#include "gui/platform/Drawing.h"
 
-namespace gui {
+namespace bs::gui {
 
 TfmAboutBox::TfmAboutBox(QWidget* owner) : QDialog(owner) {
   setObjectName("fmAboutBox");
@@ -55,4 +55,4 @@ void TfmAboutBox::Fixscreen() {
   Version->setText(VersionText());
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace gui {
+namespace bs::gui {
 
 class TfmAboutBox : public QDialog {
   Q_OBJECT
@@ -19,4 +19,4 @@ class TfmAboutBox : public QDialog {
   void Fixscreen();
 };
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,4 +1,4 @@
-#include "app/Opening.h"
+#include "gui/app/Opening.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -6,15 +6,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/Pictures.h"
-#include "platform/Dialogs.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Errors.h"
-#include "platform/IniFile.h"
-#include "platform/Text.h"
-#include "state/YagiVar.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Errors.h"
+#include "core/platform/IniFile.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/Pictures.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 constexpr const char* kFirstRunMarker = "Beamsmith.ini";
@@ -94,7 +94,7 @@ void TYagibaseform1::FormCreate() {
 }
 
 void TYagibaseform1::FirstRunSizing() {
-  auto& state = YagiVar::Global();
+  auto& state = bs::YagiVar::Global();
   const QScreen* screen = QGuiApplication::primaryScreen();
   state.WorkAreaHeight = screen ? screen->availableGeometry().height() : height();
   state.StartFormHeight = frameGeometry().height();
@@ -113,7 +113,7 @@ void TYagibaseform1::FirstRunSizing() {
 }
 
 void TYagibaseform1::RestorePlacement() {
-  auto& state = YagiVar::Global();
+  auto& state = bs::YagiVar::Global();
   const bs::IniFile ini(iniPath_);
   const std::string section = MonitorProfile();
   const int top = ini.ReadInteger(section, "Top", 100);
@@ -130,7 +130,7 @@ void TYagibaseform1::RestorePlacement() {
 }
 
 void TYagibaseform1::WritePlacement() {
-  const auto& state = YagiVar::Global();
+  const auto& state = bs::YagiVar::Global();
   bs::IniFile ini(iniPath_);
   const std::string section = MonitorProfile();
   const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
@@ -175,9 +175,9 @@ void TYagibaseform1::reject() {
 }
 
 void TYagibaseform1::ResizeKit1ExitResize() {
-  auto& state = YagiVar::Global();
+  auto& state = bs::YagiVar::Global();
   state.MainHeight = frameGeometry().height();
   state.MainWidth = frameGeometry().width();
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -4,11 +4,11 @@
 #include <QFrame>
 #include <vector>
 
-#include "app/YagiForm.h"
-#include "platform/Drawing.h"
-#include "platform/Placement.h"
+#include "core/platform/Placement.h"
+#include "gui/app/YagiForm.h"
+#include "gui/platform/Drawing.h"
 
-namespace gui {
+namespace bs::gui {
 
 class TYagibaseform1 : public TYagibaseform {
   Q_OBJECT
@@ -49,4 +49,4 @@ class TYagibaseform1 : public TYagibaseform {
 // The monitors of the desktop in the platform's order.
 std::vector<bs::Monitor> DesktopMonitors();
 
-}  // namespace gui
+}  // namespace bs::gui

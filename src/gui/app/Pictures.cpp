@@ -1,10 +1,10 @@
-#include "app/Pictures.h"
+#include "gui/app/Pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -99,4 +99,4 @@ const Drawing& AboutPicture() {
   return drawing;
 }
 
-}  // namespace gui
+}  // namespace bs::gui

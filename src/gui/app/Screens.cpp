@@ -1,8 +1,8 @@
-#include "app/Screens.h"
+#include "gui/app/Screens.h"
 
 #include <map>
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 std::map<ScreenId, ScreenFactory>& Registry() {
@@ -32,4 +32,4 @@ QDialog* CreateScreen(ScreenId id, QWidget* owner) {
   return it == Registry().end() ? nullptr : it->second(owner);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

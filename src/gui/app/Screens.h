@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <functional>
 
-namespace gui {
+namespace bs::gui {
 
 enum class ScreenId { DesignYagi, Results, Gain, Stacking, YO, Mmana, SWR, Impedance };
 
@@ -22,4 +22,4 @@ QWidget* MainWindow();
 // Registers every screen of the program; called once at start-up (and by the screen tests).
 void RegisterAllScreens();
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,4 +1,4 @@
-#include "app/YagiForm.h"
+#include "gui/app/YagiForm.h"
 
 #include <QApplication>
 #include <QShowEvent>
@@ -6,19 +6,19 @@
 #include <cmath>
 #include <memory>
 
-#include "app/About.h"
-#include "platform/Dialogs.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Text.h"
-#include "platform/TextFile.h"
-#include "state/SaveInfo.h"
-#include "state/YagiVar.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/TextFile.h"
+#include "core/state/SaveInfo.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/About.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/Text.h"
 
 #ifndef BEAMSMITH_VERSION
 #define BEAMSMITH_VERSION "1.0.0"
 #endif
 
-namespace gui {
+namespace bs::gui {
 
 QColor Olive() {
   return QColor(0x80, 0x80, 0x00);
@@ -147,11 +147,11 @@ void TYagibaseform::HideItem(QAction* item) {
 }
 
 void TYagibaseform::Save_Data() {
-  SaveInfo::SaveDataFile(YagiVar::Global());
+  bs::SaveInfo::SaveDataFile(bs::YagiVar::Global());
 }
 
 void TYagibaseform::Recoverdata() {
-  if (SaveInfo::RecoverDataFile(YagiVar::Global()))
+  if (bs::SaveInfo::RecoverDataFile(bs::YagiVar::Global()))
     bs::TheDialogs().ShowMessage("Old data reloaded");
 }
 
@@ -184,7 +184,7 @@ void TYagibaseform::EnableShowDesign() {
 void TYagibaseform::ModalScreen(ScreenId id) {
   std::unique_ptr<QDialog> screen(CreateScreen(id, this));
   if (!screen) return;
-  const auto& state = YagiVar::Global();
+  const auto& state = bs::YagiVar::Global();
   if (state.MainWidth > 0 && state.MainHeight > 0) {
     // MainWidth and MainHeight are outer sizes; a screen's frame is like the main window's.
     const QWidget* main = MainWindow();
@@ -220,13 +220,13 @@ void TYagibaseform::done(int result) {
 }
 
 void ShowManualContents() {
-  const auto file = bs::JoinPath(YagiVar::Global().ProgramDir, "\\Help\\Zuzo.chm");
+  const auto file = bs::JoinPath(bs::YagiVar::Global().ProgramDir, "\\Help\\Zuzo.chm");
   bs::TheDialogs().ShowHelp(file, 0);
 }
 
 void ShowManualTopic(const char* backslashName, int topic) {
-  const auto file = bs::JoinPath(YagiVar::Global().ProgramDir, backslashName);
+  const auto file = bs::JoinPath(bs::YagiVar::Global().ProgramDir, backslashName);
   bs::TheDialogs().ShowHelp(file, topic);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

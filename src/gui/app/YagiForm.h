@@ -9,10 +9,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/Screens.h"
-#include "platform/ResizeKit.h"
+#include "gui/app/Screens.h"
+#include "gui/platform/ResizeKit.h"
 
-namespace gui {
+namespace bs::gui {
 
 inline constexpr int kDesignWidth = 1245;
 inline constexpr int kDesignHeight = 929;
@@ -94,4 +94,4 @@ class TYagibaseform : public QDialog {
 void ShowManualContents();
 void ShowManualTopic(const char* backslashName, int topic);
 
-}  // namespace gui
+}  // namespace bs::gui

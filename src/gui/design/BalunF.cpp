@@ -1,15 +1,15 @@
-#include "design/BalunF.h"
+#include "gui/design/BalunF.h"
 
 #include <QShowEvent>
 
-#include "app/YagiForm.h"
-#include "design/DesignPictures.h"
-#include "design/Printing.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Text.h"
-#include "state/YagiVar.h"
+#include "core/design/Printing.h"
+#include "core/state/YagiVar.h"
+#include "gui/app/YagiForm.h"
+#include "gui/design/DesignPictures.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -98,14 +98,14 @@ void TfmBalunBox::showEvent(QShowEvent* event) {
 }
 
 void TfmBalunBox::FixLabels() {
-  const design::BalunLabels labels = design::FixLabels(YagiVar::Global());
+  const bs::design::BalunLabels labels = bs::design::FixLabels(bs::YagiVar::Global());
   SetLabel(Label1, labels.loopLength);
   SetLabel(Label3, labels.coax);
 }
 
 void TfmBalunBox::Button2Click() {
-  auto& state = YagiVar::Global();
-  design::PrintBalunPicture(BalunPicture(), design::BalunPrintTitle(state), state);
+  auto& state = bs::YagiVar::Global();
+  bs::design::PrintBalunPicture(BalunPicture(), bs::design::BalunPrintTitle(state), state);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/Drawing.h"
+#include "gui/platform/Drawing.h"
 
-namespace gui {
+namespace bs::gui {
 
 class TfmBalunBox : public QDialog {
   Q_OBJECT
@@ -34,4 +34,4 @@ class TfmBalunBox : public QDialog {
   void BuildButtons();
 };
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,9 +1,9 @@
-#include "design/DesignPictures.h"
+#include "gui/design/DesignPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -248,4 +248,4 @@ const Drawing& BalunPicture() {
   return picture;
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,9 +1,9 @@
 #pragma once
 // The construction drawings of the design path, drawn with QPainter so that the screens and
 // the printer share them.
-#include "platform/Drawing.h"
+#include "gui/platform/Drawing.h"
 
-namespace gui {
+namespace bs::gui {
 
 // The folded dipole as a long flat loop with its measuring points A to I and the feed gap
 // between H and G, as the report's distances name them.
@@ -16,4 +16,4 @@ const Drawing& BalunPicture();
 inline constexpr double kBalunPictureWidth = 393;
 inline constexpr double kBalunPictureHeight = 201;
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,13 +1,13 @@
-#include "design/DesignYagi.h"
+#include "gui/design/DesignYagi.h"
 
 #include <QFocusEvent>
 
-#include "platform/Dialogs.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Text.h"
-#include "state/YagiVar.h"
+#include "core/platform/Dialogs.h"
+#include "core/state/YagiVar.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -142,10 +142,10 @@ void TYagibaseform7::BuildCoaxList() {
   ListBox1->setGeometry(40, 448, 342, 368);
   ListBox1->setFont(ControlFont(15));
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (const auto& entry : design::CoaxTable) ListBox1->addItem(ToQ(entry.text));
+  for (const auto& entry : bs::design::CoaxTable) ListBox1->addItem(ToQ(entry.text));
   ListBox1->setCurrentRow(-1);
-  Label12 =
-      MakeLabel(Client(), "Label12", ToQ(design::kNoCoaxLabel), QRect(40, 822, 342, 48), Qt::white);
+  Label12 = MakeLabel(Client(), "Label12", ToQ(bs::design::kNoCoaxLabel), QRect(40, 822, 342, 48),
+                      Qt::white);
   Label12->setFont(ControlFont(15, true));
   Label12->setWordWrap(true);
   Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -245,14 +245,14 @@ bool TYagibaseform7::eventFilter(QObject* watched, QEvent* event) {
   return TYagibaseform::eventFilter(watched, event);
 }
 
-design::DesignEntries TYagibaseform7::Entries() const {
-  design::DesignEntries entries;
+bs::design::DesignEntries TYagibaseform7::Entries() const {
+  bs::design::DesignEntries entries;
   for (int box = 1; box <= 11; ++box) entries.edit[box] = FromQ(edits_[box]->text());
   for (int group = 1; group <= 5; ++group) entries.radio[group] = groups_[group]->ItemIndex();
   return entries;
 }
 
-void TYagibaseform7::SetEntries(const design::DesignEntries& entries) {
+void TYagibaseform7::SetEntries(const bs::design::DesignEntries& entries) {
   for (int box = 1; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
   for (int group = 1; group <= 5; ++group) groups_[group]->SetItemIndex(entries.radio[group]);
 }
@@ -262,14 +262,14 @@ void TYagibaseform7::Fixscreen() {
 }
 
 void TYagibaseform7::GetValues() {
-  SetEntries(design::EntriesFromState(YagiVar::Global()));
+  SetEntries(bs::design::EntriesFromState(bs::YagiVar::Global()));
   // the visible boxes follow the restored shapes, as after a click
   RadioGroup3Click();
   RadioGroup4Click();
 }
 
 void TYagibaseform7::SaveValues() {
-  design::SaveEntries(Entries(), YagiVar::Global());
+  bs::design::SaveEntries(Entries(), bs::YagiVar::Global());
 }
 
 void TYagibaseform7::SaveThings() {
@@ -287,12 +287,12 @@ void TYagibaseform7::FormActivate() {
 
 void TYagibaseform7::Edit1Exit() {
   auto entries = Entries();
-  design::ApplyBandPresets(entries);
+  bs::design::ApplyBandPresets(entries);
   for (int box = 3; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
 }
 
 void TYagibaseform7::ShowShapeBoxes(int shape, BoxRow diameter, BoxRow width, BoxRow thickness) {
-  const design::ShapeBoxes visible = design::VisibleShapeBoxes(shape);
+  const bs::design::ShapeBoxes visible = bs::design::VisibleShapeBoxes(shape);
   const auto show = [](BoxRow row, bool on) {
     row.label->setVisible(on);
     row.box->setVisible(on);
@@ -319,18 +319,18 @@ void TYagibaseform7::NoteCoax() {
   const int index = SelectedCoax();
   if (index < 0) return;
   SaveValues();
-  std::string answer = design::kVelocityDefault;
-  if (design::CoaxEntryAsksUser(index))
-    answer = bs::TheDialogs().InputBox(design::kVelocityCaption, design::kVelocityPrompt,
-                                       design::kVelocityDefault);
-  if (const auto label = design::NoteCoax(YagiVar::Global(), index, answer))
+  std::string answer = bs::design::kVelocityDefault;
+  if (bs::design::CoaxEntryAsksUser(index))
+    answer = bs::TheDialogs().InputBox(bs::design::kVelocityCaption, bs::design::kVelocityPrompt,
+                                       bs::design::kVelocityDefault);
+  if (const auto label = bs::design::NoteCoax(bs::YagiVar::Global(), index, answer))
     Label12->setText(ToQ(*label));
 }
 
 void TYagibaseform7::YagiDoCalculate() {
   SaveValues();
   // a failing box stops here with the earlier fields stored; the results do not open
-  design::StoreDesignInputs(Entries(), YagiVar::Global());
+  bs::design::StoreDesignInputs(Entries(), bs::YagiVar::Global());
   EnableShowDesign();
 }
 
@@ -353,4 +353,4 @@ void TYagibaseform7::ContentsHTML1Click() {
   ShowManualTopic("\\Zuzo.chm", 30);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/YagiForm.h"
-#include "design/Entry.h"
-#include "platform/RadioGroup.h"
+#include "core/design/Entry.h"
+#include "gui/app/YagiForm.h"
+#include "gui/platform/RadioGroup.h"
 
-namespace gui {
+namespace bs::gui {
 
 class TYagibaseform7 : public TYagibaseform {
   Q_OBJECT
@@ -78,8 +78,8 @@ class TYagibaseform7 : public TYagibaseform {
   void FormActivate() override;
 
   // The boxes and radio groups as the core sees them.
-  design::DesignEntries Entries() const;
-  void SetEntries(const design::DesignEntries& entries);
+  bs::design::DesignEntries Entries() const;
+  void SetEntries(const bs::design::DesignEntries& entries);
 
  protected:
   void FormClose() override;
@@ -107,4 +107,4 @@ class TYagibaseform7 : public TYagibaseform {
   int coaxBeforePress_ = -1;
 };
 
-}  // namespace gui
+}  // namespace bs::gui

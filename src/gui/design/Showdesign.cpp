@@ -1,18 +1,18 @@
-#include "design/Showdesign.h"
+#include "gui/design/Showdesign.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "design/BalunF.h"
-#include "design/Design.h"
-#include "design/DesignPictures.h"
-#include "platform/Dialogs.h"
-#include "platform/ErrorGuard.h"
-#include "platform/Text.h"
-#include "state/YagiVar.h"
+#include "core/design/Design.h"
+#include "core/platform/Dialogs.h"
+#include "core/state/YagiVar.h"
+#include "gui/design/BalunF.h"
+#include "gui/design/DesignPictures.h"
+#include "gui/platform/ErrorGuard.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -107,11 +107,11 @@ void TYagibaseform2::FormActivate() {
 }
 
 void TYagibaseform2::GetStarted() {
-  design::Report report;
+  bs::design::Report report;
   // The box shows what the calculation appended, also when a fault stopped it; the fault then
   // goes on to the error handler, which shows its message.
   try {
-    design::Yagidimensions(YagiVar::Global(), report);
+    bs::design::Yagidimensions(bs::YagiVar::Global(), report);
   } catch (...) {
     ShowCalculated(report);
     throw;
@@ -119,7 +119,7 @@ void TYagibaseform2::GetStarted() {
   ShowCalculated(report);
 }
 
-void TYagibaseform2::ShowCalculated(const design::Report& report) {
+void TYagibaseform2::ShowCalculated(const bs::design::Report& report) {
   ShowReport(report.Text());
   TYagibaseform::FormActivate();
 }
@@ -150,16 +150,16 @@ std::vector<std::string> TYagibaseform2::Memo1Lines() const {
 }
 
 void TYagibaseform2::PrintIt() {
-  design::PrintReportLines(Memo1Lines());
+  bs::design::PrintReportLines(Memo1Lines());
 }
 
 void TYagibaseform2::Showbalun() {
-  if (!design::BalunUsable(YagiVar::Global())) {
-    bs::TheDialogs().ShowMessage(design::kNoBalunCoax);
+  if (!bs::design::BalunUsable(bs::YagiVar::Global())) {
+    bs::TheDialogs().ShowMessage(bs::design::kNoBalunCoax);
     return;
   }
   TfmBalunBox balun(this);
   balun.exec();
 }
 
-}  // namespace gui
+}  // namespace bs::gui

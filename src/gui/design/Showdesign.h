@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/YagiForm.h"
-#include "design/Report.h"
-#include "platform/Drawing.h"
+#include "core/design/Report.h"
+#include "gui/app/YagiForm.h"
+#include "gui/platform/Drawing.h"
 
-namespace gui {
+namespace bs::gui {
 
 class TYagibaseform2 : public TYagibaseform {
   Q_OBJECT
@@ -44,7 +44,7 @@ class TYagibaseform2 : public TYagibaseform {
   void BuildMemo();
   void BuildButtons();
   void BuildPicture();
-  void ShowCalculated(const design::Report& report);
+  void ShowCalculated(const bs::design::Report& report);
 };
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,8 +1,8 @@
-#include "platform/Drawing.h"
+#include "gui/platform/Drawing.h"
 
 #include <QPainter>
 
-namespace gui {
+namespace bs::gui {
 
 Drawing::Drawing(std::string name, QSizeF size, PaintFn paint)
     : name_(std::move(name)), size_(size), paint_(std::move(paint)) {}
@@ -39,4 +39,4 @@ void DrawingWidget::paintEvent(QPaintEvent*) {
   if (drawing_) drawing_->PaintProportional(painter, rect());
 }
 
-}  // namespace gui
+}  // namespace bs::gui

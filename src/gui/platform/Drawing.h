@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/Printer.h"
+#include "core/platform/Printer.h"
 
-namespace gui {
+namespace bs::gui {
 
 class Drawing : public bs::Picture {
  public:
@@ -39,4 +39,4 @@ class DrawingWidget : public QWidget {
   const Drawing* drawing_;
 };
 
-}  // namespace gui
+}  // namespace bs::gui

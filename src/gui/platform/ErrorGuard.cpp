@@ -1,9 +1,9 @@
-#include "platform/ErrorGuard.h"
+#include "gui/platform/ErrorGuard.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Errors.h"
+#include "core/platform/Dialogs.h"
+#include "core/platform/Errors.h"
 
-namespace gui {
+namespace bs::gui {
 
 void ShowCurrentError() {
   try {
@@ -28,4 +28,4 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   }
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -5,7 +5,7 @@
 #include <exception>
 #include <utility>
 
-namespace gui {
+namespace bs::gui {
 
 // Shows the message of the error in flight; call from a catch block.
 void ShowCurrentError();
@@ -35,4 +35,4 @@ class Application : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
-}  // namespace gui
+}  // namespace bs::gui

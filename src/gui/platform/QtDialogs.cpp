@@ -1,4 +1,4 @@
-#include "platform/QtDialogs.h"
+#include "gui/platform/QtDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,9 +10,9 @@
 #include <QPrinter>
 #include <QUrl>
 
-#include "platform/Text.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -107,4 +107,4 @@ void QtDialogs::ShowHelp(const std::string& helpFile, int) {
     ShowMessage("No program on this computer can open the manual " + helpFile + ".");
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -2,11 +2,11 @@
 // The desktop's dialogs behind the platform's Dialogs interface.
 #include <QWidget>
 
-#include "platform/Dialogs.h"
+#include "core/platform/Dialogs.h"
 
 class QPrinter;
 
-namespace gui {
+namespace bs::gui {
 
 class QtDialogs : public bs::Dialogs {
  public:
@@ -27,4 +27,4 @@ QPrinter& SharedPrinter();
 // Turns "Text files (*.txt)|*.txt|All files|*.*" into Qt's "Text files (*.txt);;All files (*.*)".
 QString QtFilter(const std::string& filter);
 
-}  // namespace gui
+}  // namespace bs::gui

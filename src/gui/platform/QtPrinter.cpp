@@ -1,13 +1,13 @@
-#include "platform/QtPrinter.h"
+#include "gui/platform/QtPrinter.h"
 
 #include <QFontMetrics>
 #include <QPrinter>
 
-#include "platform/Drawing.h"
-#include "platform/Errors.h"
-#include "platform/Text.h"
+#include "core/platform/Errors.h"
+#include "gui/platform/Drawing.h"
+#include "gui/platform/Text.h"
 
-namespace gui {
+namespace bs::gui {
 
 namespace {
 
@@ -127,4 +127,4 @@ void QtPrinter::EndDoc() {
   if (painter_.isActive()) painter_.end();
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <memory>
 
-#include "platform/Printer.h"
+#include "core/platform/Printer.h"
 
 class QPrinter;
 
-namespace gui {
+namespace bs::gui {
 
 class QtPrinter : public bs::Printer {
  public:
@@ -44,4 +44,4 @@ class QtPrinter : public bs::Printer {
   int pages_ = 0;
 };
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,8 +1,8 @@
-#include "platform/RadioGroup.h"
+#include "gui/platform/RadioGroup.h"
 
 #include <QVBoxLayout>
 
-namespace gui {
+namespace bs::gui {
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
     : QGroupBox(title, parent), group_(new QButtonGroup(this)) {
@@ -41,4 +41,4 @@ void RadioGroup::SetColor(const QColor& color) {
   setPalette(palette);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

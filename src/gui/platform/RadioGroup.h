@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QStringList>
 
-namespace gui {
+namespace bs::gui {
 
 class RadioGroup : public QGroupBox {
   Q_OBJECT
@@ -29,4 +29,4 @@ class RadioGroup : public QGroupBox {
   QList<QRadioButton*> buttons_;
 };
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -1,4 +1,4 @@
-#include "platform/ResizeKit.h"
+#include "gui/platform/ResizeKit.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace gui {
+namespace bs::gui {
 
 double FontPixels(const QFont& font) {
   return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
@@ -68,4 +68,4 @@ bool ResizeKit::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace gui
+}  // namespace bs::gui

@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QWidget>
 
-namespace gui {
+namespace bs::gui {
 
 class ResizeKit : public QObject {
   Q_OBJECT
@@ -47,4 +47,4 @@ class ResizeKit : public QObject {
 // The pixel size of a font, whether it was given in pixels or in points (at 96 dots per inch).
 double FontPixels(const QFont& font);
 
-}  // namespace gui
+}  // namespace bs::gui

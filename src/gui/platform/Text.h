@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-namespace gui {
+namespace bs::gui {
 
 inline QString ToQ(const std::string& s) {
   return QString::fromStdString(s);
@@ -12,4 +12,4 @@ inline std::string FromQ(const QString& s) {
   return s.toStdString();
 }
 
-}  // namespace gui
+}  // namespace bs::gui
