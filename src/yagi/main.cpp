@@ -11,6 +11,7 @@
 #include "desktop.h"
 #include "layout.h"
 #include "screenshots.h"
+#include "translation.h"
 #include "zuzo.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("yagi"));
+  yagi::installQtFrench(app);
 
   const QStringList arguments = QApplication::arguments();
   const qsizetype option = arguments.indexOf(QStringLiteral("--screenshots"));

@@ -1,5 +1,7 @@
 #include "yaginumbers.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -63,14 +65,18 @@ QString formatOneDecimal(double value, const QLocale& locale) {
 std::optional<double> readNumber(const QString& text, const QLocale& locale) {
   QLocale strict = locale;
   strict.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+  QString decimal = text.trimmed();
+  const QString separator = locale.decimalPoint();
+  decimal.replace(QLatin1Char(','), separator).replace(QLatin1Char('.'), separator);
   bool ok = false;
-  const double value = strict.toDouble(text.trimmed(), &ok);
+  const double value = strict.toDouble(decimal, &ok);
   if (!ok || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
 bool leadingWholeNumberIsZero(const QString& text) {
-  const QString leading = text.section(QLatin1Char(','), 0, 0);
+  const qsizetype separator = text.indexOf(QRegularExpression(QStringLiteral("[,.]")));
+  const QString leading = text.left(separator);
   for (const QChar c : leading) {
     if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) return false;
   }

@@ -13,13 +13,15 @@ namespace yagi {
 // least one digit before the locale's decimal separator and no grouping.
 QString formatOneDecimal(double value, const QLocale& locale);
 
-// The text read as a decimal number with the locale's decimal separator;
-// surrounding blanks are allowed, digit grouping is not (a comma typed in a
-// full-stop locale must not turn 145,5 into 1455). Empty when unreadable.
+// The text read as a decimal number in which a comma and a point both stand
+// for the decimal separator, whatever the locale (the keypad gives a point,
+// French habit a comma); surrounding blanks are allowed, digit grouping is
+// not, so 145,5 and 145.5 never turn into 1455. Empty when unreadable.
 std::optional<double> readNumber(const QString& text, const QLocale& locale);
 
-// True when the whole number formed by the digits before the first comma
-// (the whole text when it has none) is zero; an empty leading part is zero.
+// True when the whole number formed by the digits before the first decimal
+// separator, comma or point (the whole text when it has none), is zero; an
+// empty leading part is zero.
 bool leadingWholeNumberIsZero(const QString& text);
 
 }  // namespace yagi

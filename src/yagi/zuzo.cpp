@@ -95,16 +95,16 @@ constexpr Button buttons[] = {
 
 const QString errorTitle = QStringLiteral("Erreur !");
 
-// The key filter of the entry boxes: only digits and the comma (the decimal
-// separator) get in, whether typed or pasted; backspace and the editing keys
-// keep working.
-class DigitsAndCommaFilter : public QValidator {
+// The key filter of the entry boxes: only digits and the decimal separator,
+// a comma or a point (the keypad's key and the habit of a full-stop locale),
+// get in, whether typed or pasted; backspace and the editing keys keep working.
+class DigitsAndSeparatorFilter : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
     for (const QChar c : input) {
       const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-      if (!digit && c != QLatin1Char(',')) return Invalid;
+      if (!digit && c != QLatin1Char(',') && c != QLatin1Char('.')) return Invalid;
     }
     return Acceptable;
   }
@@ -150,7 +150,7 @@ QLabel* Zuzo::addLabel(const char* name, const QString& text, const QRect& place
 }
 
 void Zuzo::buildEntryRows() {
-  auto* filter = new DigitsAndCommaFilter(this);
+  auto* filter = new DigitsAndSeparatorFilter(this);
   for (int i = 0; i < 2; ++i) {
     const Row& row = entryRows[i];
     captions_.append(addLabel(row.captionName, QString::fromUtf8(row.caption),
@@ -208,6 +208,9 @@ void Zuzo::buildButtons() {
     button->setToolTip(QString::fromUtf8(entry.toolTip));
     const int index = entry.index;
     connect(button, &QPushButton::clicked, this, [this, index] { Command1Click(index); });
+    // A focused button does not become the default, so Enter keeps
+    // calculating after the focus has moved on (space still presses it).
+    button->setAutoDefault(false);
     command1_[static_cast<std::size_t>(index)] = button;
   }
   // Enter anywhere in the window calculates.

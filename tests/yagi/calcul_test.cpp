@@ -58,14 +58,11 @@ TEST(Calcul, SpacingsUseTheDipoleDiameterAsShown) {
 }
 
 TEST(Calcul, GivesNothingForATextThatIsNoNumberOrNotPositive) {
-  const std::pair<const char*, const char*> comma[] = {
-      {"1,,5", "6"}, {"145", "1,5,3"}, {"0", "6"}, {"145", ""}};
-  for (const auto& [f, d] : comma)
-    EXPECT_FALSE(Calcul(QString::fromUtf8(f), QString::fromUtf8(d), test::commaLocale()))
-        << f << " / " << d;
-  // A comma is no decimal separator in a full-stop locale.
-  EXPECT_FALSE(Calcul(QStringLiteral("145"), QStringLiteral("1,5"), test::pointLocale()));
-  EXPECT_FALSE(Calcul(QStringLiteral("145,500"), QStringLiteral("6"), test::pointLocale()));
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,,5", "6"}, {"145", "1,5,3"}, {"145.5,1", "6"}, {"0", "6"}, {"145", ""}};
+  for (const QLocale& locale : {test::commaLocale(), test::pointLocale()})
+    for (const auto& [f, d] : cases)
+      EXPECT_FALSE(Calcul(QString::fromUtf8(f), QString::fromUtf8(d), locale)) << f << " / " << d;
 }
 
 }  // namespace

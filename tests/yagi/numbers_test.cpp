@@ -39,26 +39,24 @@ struct ReadCase {
   std::optional<double> point;
 };
 
-TEST(ReadNumber, FollowsTheLocaleAndRefusesDigitGrouping) {
-  const ReadCase cases[] = {
-      {"145", 145.0, 145.0},
-      {" 6 ", 6.0, 6.0},
-      {"1,5", 1.5, std::nullopt},
-      {"145,500", 145.5, std::nullopt},  // never 145500 in a full-stop locale
-      {"1,,5", std::nullopt, std::nullopt},
-      {"1,5,3", std::nullopt, std::nullopt},
-      {"", std::nullopt, std::nullopt},
+TEST(ReadNumber, TakesCommaAndPointAsTheDecimalSeparatorInEveryLocale) {
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"145", 145.0},          {" 6 ", 6.0},       {"1,5", 1.5},           {"1.5", 1.5},
+      {"145,500", 145.5},  // never 145500, whatever the locale groups with
+      {"145.500", 145.5},      {"145,", 145.0},    {"1,,5", std::nullopt}, {"1.5,3", std::nullopt},
+      {"1,5.3", std::nullopt}, {"", std::nullopt},
   };
-  for (const ReadCase& c : cases) {
-    EXPECT_EQ(readNumber(QString::fromUtf8(c.text), test::commaLocale()), c.comma) << c.text;
-    EXPECT_EQ(readNumber(QString::fromUtf8(c.text), test::pointLocale()), c.point) << c.text;
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(readNumber(QString::fromUtf8(text), test::commaLocale()), value) << text;
+    EXPECT_EQ(readNumber(QString::fromUtf8(text), test::pointLocale()), value) << text;
   }
 }
 
-TEST(LeadingWholeNumber, IsTheWholePartBeforeTheFirstComma) {
+TEST(LeadingWholeNumber, IsTheWholePartBeforeTheFirstSeparator) {
   const std::pair<const char*, bool> cases[] = {
-      {"0", true},    {"000", true}, {"0,5", true}, {",5", true},   {"0,,9", true},
-      {"1,5", false}, {"10", false}, {"05", false}, {"145", false}, {"1,,5", false},
+      {"0", true},   {"000", true}, {"0,5", true},   {",5", true},    {"0,,9", true},
+      {"0.5", true}, {".5", true},  {"0.9,1", true}, {"1,5", false},  {"1.5", false},
+      {"10", false}, {"05", false}, {"145", false},  {"1,,5", false},
   };
   for (const auto& [text, zero] : cases)
     EXPECT_EQ(leadingWholeNumberIsZero(QString::fromUtf8(text)), zero) << text;

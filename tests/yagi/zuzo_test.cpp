@@ -1,12 +1,15 @@
 #include "zuzo.h"
 #include "desktop.h"
 #include "testapplication.h"
+#include "translation.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -136,17 +139,47 @@ TEST_F(ZuzoTest, CalculateChecksTheEntriesFirst) {
   }
 }
 
-TEST_F(ZuzoTest, EntryBoxesTakeOnlyDigitsAndTheComma) {
-  QTest::keyClicks(diameter(), QStringLiteral("1a.b2,-5"));
-  EXPECT_EQ(diameter()->text(), QStringLiteral("12,5"));
+TEST_F(ZuzoTest, EntryBoxesTakeOnlyDigitsAndTheSeparators) {
+  QTest::keyClicks(diameter(), QStringLiteral("1a,b-5"));
+  EXPECT_EQ(diameter()->text(), QStringLiteral("1,5"));
   QTest::keyClick(diameter(), Qt::Key_Backspace);
-  EXPECT_EQ(diameter()->text(), QStringLiteral("12,"));
+  QTest::keyClick(diameter(), Qt::Key_Backspace);
+  QTest::keyClick(diameter(), '.', Qt::KeypadModifier);
+  EXPECT_EQ(diameter()->text(), QStringLiteral("1."));
 
   // Length limits: seven characters for the frequency, four for the diameter.
   QTest::keyClicks(frequency(), QStringLiteral("145,12345"));
   EXPECT_EQ(frequency()->text(), QStringLiteral("145,123"));
-  QTest::keyClicks(diameter(), QStringLiteral("99"));
-  EXPECT_EQ(diameter()->text(), QStringLiteral("12,9"));
+  QTest::keyClicks(diameter(), QStringLiteral("599"));
+  EXPECT_EQ(diameter()->text(), QStringLiteral("1.59"));
+}
+
+TEST_F(ZuzoTest, CommaAndPointBothGiveTheDecimalInEitherKindOfLocale) {
+  // 145.5 MHz and 6 mm; 1455 MHz would give a reflector of 9,9 cm.
+  const QStringList comma = {"12,0", "99,5", "47,0", "96,5", "39,2",
+                             "91,8", "44,5", "91,3", "131,3"};
+  QStringList point = comma;
+  point.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+  const std::pair<QLocale, QStringList> locales[] = {{test::commaLocale(), comma},
+                                                     {test::pointLocale(), point}};
+  for (const auto& [userLocale, expected] : locales) {
+    const test::LocaleGuard pinned(userLocale);
+    for (const bool keypadPoint : {true, false}) {
+      click(Zuzo::Nouveau);
+      QTest::keyClicks(frequency(), QStringLiteral("145"));
+      if (keypadPoint)
+        QTest::keyClick(frequency(), '.', Qt::KeypadModifier);
+      else
+        QTest::keyClick(frequency(), ',');
+      QTest::keyClicks(frequency(), QStringLiteral("5"));
+      QTest::keyClick(frequency(), Qt::Key_Tab);
+      QTest::keyClicks(diameter(), QStringLiteral("6"));
+      QTest::keyClick(diameter(), Qt::Key_Return);
+      EXPECT_EQ(results(), expected)
+          << frequency()->text().toStdString() << " in " << userLocale.name().toStdString();
+      EXPECT_TRUE(desktop.messages.empty());
+    }
+  }
 }
 
 TEST_F(ZuzoTest, ExampleWorksWhileTheEntriesAreLocked) {
@@ -183,13 +216,23 @@ TEST_F(ZuzoTest, NewClearsEverythingAndUnlocksTheEntries) {
   EXPECT_TRUE(frequency()->hasFocus());
 }
 
-TEST_F(ZuzoTest, EnterInAnEntryBoxCalculates) {
+TEST_F(ZuzoTest, EnterCalculatesAndASecondEnterKeepsTheResults) {
   frequency()->setFocus();
   QTest::keyClicks(frequency(), QStringLiteral("144"));
   QTest::keyClick(frequency(), Qt::Key_Tab);
   QTest::keyClicks(diameter(), QStringLiteral("8"));
   QTest::keyClick(diameter(), Qt::Key_Return);
+  ASSERT_EQ(results(), example144);
+
+  // The locked box has handed the focus on to a button; Enter still means
+  // Calculer, not the focused button.
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_NE(focused, diameter());
+  QTest::keyClick(focused, Qt::Key_Return);
   EXPECT_EQ(results(), example144);
+  EXPECT_TRUE(button(Zuzo::Calculer)->isDefault());
+  EXPECT_FALSE(button(Zuzo::Nouveau)->isDefault());
 }
 
 TEST_F(ZuzoTest, AccessKeysPressTheirButtons) {
@@ -229,6 +272,34 @@ TEST_F(ZuzoTest, InformationAndDrawingsOpenAsModalWindows) {
     click(command);
     EXPECT_EQ(seen, caption);
   }
+}
+
+TEST(ZuzoInFrench, TheQuitQuestionAndTheContextMenuSpeakFrench) {
+  static const bool french = installQtFrench(test::application());
+  ASSERT_TRUE(french) << "Qt's French translation (qtbase_fr) is not installed";
+  QtDesktop realDesktop;
+  Zuzo window(realDesktop);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  QStringList buttons;
+  QTimer::singleShot(0, &window, [&buttons] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    for (QAbstractButton* b : box->buttons()) buttons << b->text();
+    box->button(QMessageBox::No)->click();
+  });
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1_4")), Qt::LeftButton);
+  buttons.sort();
+  EXPECT_EQ(buttons, QStringList({QStringLiteral("&Non"), QStringLiteral("&Oui")}));
+  EXPECT_TRUE(window.isVisible());
+
+  const std::unique_ptr<QMenu> menu(
+      window.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->createStandardContextMenu());
+  QStringList items;
+  for (const QAction* action : menu->actions())
+    if (!action->isSeparator()) items << action->text().section(QLatin1Char('\t'), 0, 0);
+  EXPECT_TRUE(items.contains(QStringLiteral("Cop&ier"))) << items.join(" | ").toStdString();
 }
 
 }  // namespace
