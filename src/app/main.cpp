@@ -2,12 +2,14 @@
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "core/platform/Numbers.h"
 #include "core/state/StartUp.h"
 #include "core/state/YagiVar.h"
 #include "gui/app/Opening.h"
 #include "gui/app/Screens.h"
+#include "gui/platform/Desktop.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/QtDialogs.h"
 #include "gui/platform/QtPrinter.h"
@@ -38,18 +40,23 @@ int main(int argc, char** argv) {
     return 1;
   }
   bs::SetDecimalSeparator(LocaleDecimalSeparator());
+  // An installed program starts in the user's documents folder, which becomes ProgramDir.
+  const std::string folderProblem = bs::gui::SettleUserFolders();
   auto& state = bs::YagiVar::Global();
   bs::YagiVar::StartUpSequence(state);
 
   bs::gui::Application app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
   QApplication::setApplicationDisplayName("Beamsmith");
+  QGuiApplication::setDesktopFileName("org.beamsmith.Beamsmith");
+  bs::gui::InstallFontSubstitutes();
 
   bs::gui::QtDialogs dialogs;
   bs::InstallDialogs(&dialogs);
   bs::gui::QtPrinter printer(bs::gui::SharedPrinter());
   bs::InstallPrinter(&printer);
   bs::gui::RegisterAllScreens();
+  if (!folderProblem.empty()) dialogs.ShowMessage(folderProblem);
 
   bs::gui::TYagibaseform1 mainWindow;
   mainWindow.show();

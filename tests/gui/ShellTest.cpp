@@ -57,6 +57,31 @@ TEST_F(ShellTest, IniWithOnlyTopAndLeftTakesTheDefaultsForTheRest) {
   EXPECT_EQ(bs::YagiVar::Global().DefSizeB, 1);
 }
 
+TEST_F(ShellTest, TheIniFileReadAndWrittenDecidesTheFirstRunWhereverTheProgramStarts) {
+  QTemporaryDir config;
+  const std::string iniPath = config.filePath("Beamsmith.ini").toStdString();
+  {
+    bs::gui::TYagibaseform1 window;
+    window.SetIniPath(iniPath);
+    bs::IniFile ini(iniPath);
+    ini.WriteInteger(window.MonitorProfile(), "Top", 40);
+    ini.WriteInteger(window.MonitorProfile(), "Left", 60);
+    ini.WriteInteger(window.MonitorProfile(), "Height", 500);
+    ini.WriteInteger(window.MonitorProfile(), "Width", 700);
+    ini.UpdateFile();
+    window.FormCreate();  // the working folder has no Beamsmith.ini
+    EXPECT_EQ(window.geometry(), QRect(60, 40, 700, 500));
+  }
+  // and a start in a folder that happens to hold a Beamsmith.ini without the program's own
+  // file is a first run
+  std::ofstream(IniPath()) << "[x]\n";
+  bs::gui::TYagibaseform1 fresh;
+  fresh.SetIniPath(config.filePath("other.ini").toStdString());
+  const int before = fresh.height();
+  fresh.FormCreate();
+  EXPECT_NE(fresh.height(), before);
+}
+
 TEST_F(ShellTest, FirstRunScalesFromTheWorkAreaAndCloseWritesThePair) {
   bs::gui::TYagibaseform1 window;
   window.SetIniPath(IniPath());

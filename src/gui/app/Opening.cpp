@@ -9,16 +9,13 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/Errors.h"
 #include "core/platform/IniFile.h"
+#include "core/platform/ProgramFiles.h"
 #include "core/state/YagiVar.h"
 #include "gui/app/Pictures.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
 
 namespace bs::gui {
-
-namespace {
-constexpr const char* kFirstRunMarker = "Beamsmith.ini";
-}
 
 std::vector<bs::Monitor> DesktopMonitors() {
   std::vector<bs::Monitor> monitors;
@@ -34,7 +31,7 @@ TYagibaseform1::TYagibaseform1(QWidget* parent) : TYagibaseform(parent) {
   setObjectName("Yagibaseform1");
   setWindowTitle("Beamsmith");
   setWindowFlag(Qt::Window, true);
-  iniPath_ = bs::IniPathForExecutable(FromQ(QCoreApplication::applicationFilePath()));
+  iniPath_ = bs::PlacementIniPath();
   BuildWelcomePage();
   FinishLayout();
   connect(ResizeKit1, &ResizeKit::ExitResize, this,
@@ -86,7 +83,9 @@ std::string TYagibaseform1::MonitorProfile() const {
 }
 
 void TYagibaseform1::FormCreate() {
-  if (!QFileInfo::exists(kFirstRunMarker)) {
+  // A first run is one without the ini file that this program reads and writes (wherever the
+  // working directory is), so a start from another folder keeps the saved placement.
+  if (!QFileInfo::exists(ToQ(iniPath_))) {
     FirstRunSizing();
   } else {
     RestorePlacement();

@@ -27,7 +27,8 @@ class TYagibaseform1 : public TYagibaseform {
   std::string MonitorProfile() const;
   void ResizeKit1ExitResize();
 
-  // The ini file next to the executable; tests point it elsewhere.
+  // The placement ini file chosen at start-up (core/platform/ProgramFiles.h); tests point it
+  // elsewhere.
   void SetIniPath(std::string path) { iniPath_ = std::move(path); }
   const std::string& IniPath() const { return iniPath_; }
 
