@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   locales xvfb xauth fonts-dejavu-core
+  fonts-comic-neue fonts-liberation desktop-file-utils appstream man-db
   qt6-translations-l10n
 )
 

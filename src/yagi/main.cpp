@@ -20,6 +20,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("yagi"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.beamsmith.yagi"));
   yagi::installQtFrench(app);
 
   const QStringList arguments = QApplication::arguments();
