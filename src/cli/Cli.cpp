@@ -1,123 +1,77 @@
 #include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
+#include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
-#include "cli/DesignJson.h"
-#include "cli/DesignRequest.h"
+#include "cli/Command.h"
+#include "core/Version.h"
 #include "core/platform/Errors.h"
 
 namespace bs::cli {
 
 namespace {
 
-// The start value a box shows at the first opening of a run, for the help text.
-std::string StartValueNote(bs::design::Box box) {
-  bs::YagiVar::State state;
-  bs::YagiVar::StartUp(state);
-  const std::string text = bs::design::EntriesFromState(state).edit[box];
-  return text.empty() ? " (empty)" : " (" + text + ")";
-}
+struct Subcommand {
+  CLI::App* app;
+  std::unique_ptr<Command> command;
+};
 
-std::string CoaxTableText() {
-  std::string text = "Coax list (--coax INDEX or TEXT):\n";
-  for (int i = 0; i < bs::design::kCoaxEntries; ++i)
-    text += "  " + std::to_string(i) + "  " + bs::design::CoaxTable[i].text + "\n";
-  return text;
-}
-
-void AddBoxOptions(CLI::App& design, DesignRequest& request) {
-  for (const BoxOption& option : BoxOptions()) {
-    const bs::design::Box box = option.box;
-    design.add_option_function<std::string>(
-        option.flag, [&request, box](const std::string& text) { request.boxes[box] = text; },
-        option.label + StartValueNote(box));
+std::vector<Subcommand> AddSubcommands(CLI::App& app) {
+  std::vector<Subcommand> subcommands;
+  for (const RegisteredCommand& registered : RegisteredCommands()) {
+    Subcommand sub{app.add_subcommand(registered.name, registered.description), registered.make()};
+    sub.command->Define(*sub.app);
+    subcommands.push_back(std::move(sub));
   }
+  return subcommands;
 }
 
-void AddChoiceOptions(CLI::App& design, DesignRequest& request) {
-  for (const ChoiceOption& option : ChoiceOptions()) {
-    const bs::design::Group group = option.group;
-    const std::vector<std::string> items = option.items;
-    design
-        .add_option_function<std::string>(
-            option.flag,
-            [&request, group, items](const std::string& text) {
-              const auto at = std::find(items.begin(), items.end(), text);
-              request.choices[group] = static_cast<int>(at - items.begin());
-            },
-            std::string(option.label) + " (" + items.front() + ")")
-        ->check(CLI::IsMember(items));
-  }
+int Refused(std::ostream& err, const std::string& message) {
+  err << "error: " << message << '\n';
+  return kExitRefused;
 }
 
-void AddCoaxOptions(CLI::App& design, DesignRequest& request) {
-  const CLI::Validator coaxEntry(
-      [](std::string& text) {
-        return CoaxIndexFromText(text) ? std::string() : "not in the coax list: " + text;
-      },
-      "INDEX|TEXT");
-  design
-      .add_option_function<std::string>(
-          "--coax", [&request](const std::string& text) { request.coax = CoaxIndexFromText(text); },
-          "Coax of the 4:1 balun, by its index or exact text in the list below (none)")
-      ->check(coaxEntry);
-  design.add_option_function<std::string>(
-      "--velocity-factor", [&request](const std::string& text) { request.velocityFactor = text; },
-      "Velocity factor of the USER coax entry; given alone it selects that entry");
-}
-
-void AddDesignCommand(CLI::App& app, DesignRequest& request) {
-  CLI::App* design = app.add_subcommand("design", "Design a DL6WU long Zuzo and print the report");
-  AddBoxOptions(*design, request);
-  AddChoiceOptions(*design, request);
-  AddCoaxOptions(*design, request);
-  design->add_option("--from", request.fromFile,
-                     "Take the design entries from a saved-data file (Zuzo.cnf); the options "
-                     "given override them");
-  design->add_flag("--json", request.json, "Print every input and computed value as JSON");
-  design->footer(
-      "Sizes are texts as typed on the entry screen, with the locale's decimal separator.\n"
-      "Giving --freq is like typing the frequency on the entry screen: the size boxes take that\n"
-      "band's presets, and the size options given override them.\n\n" +
-      CoaxTableText());
-}
-
-int PrintDesign(const DesignRequest& request, std::ostream& out, std::ostream& err) {
-  try {
-    const DesignOutcome outcome = RunDesign(request, err);
-    if (request.json)
-      out << DesignJson(outcome).dump(2) << '\n';
-    else
-      out << outcome.report;
-    out.flush();
-    return out ? kExitOk : kExitRefused;
-  } catch (const bs::Error& e) {
-    err << "error: " << e.what() << '\n';
-    return kExitRefused;
-  }
-}
-
-}  // namespace
-
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int ParseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app("Beamsmith: DL6WU long-Zuzo design from the command line", "beamsmith-cli");
-  app.set_version_flag("--version", "beamsmith-cli " BEAMSMITH_VERSION);
+  app.set_version_flag("--version", std::string("beamsmith-cli ") + bs::kVersion);
   app.require_subcommand(1);
-  DesignRequest request;
-  AddDesignCommand(app, request);
+  const std::vector<Subcommand> subcommands = AddSubcommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e, out, err);
     return status == kExitOk ? kExitOk : kExitUsage;
   }
-  if (const auto conflict = RequestConflict(request)) {
-    err << "error: " << *conflict << '\n';
-    return kExitUsage;
+  for (const Subcommand& sub : subcommands) {
+    if (!sub.app->parsed()) continue;
+    const int status = sub.command->Run(out, err);
+    out.flush();
+    if (!out) return Refused(err, "the output could not be written");
+    return status;
   }
-  return PrintDesign(request, out, err);
+  return kExitUsage;  // require_subcommand(1) makes this unreachable
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  try {
+    return ParseAndRun(argc, argv, out, err);
+  } catch (const UsageError& e) {
+    err << "error: " << e.what() << '\n';
+    return kExitUsage;
+  } catch (const bs::Error& e) {
+    return Refused(err, e.what());
+  } catch (const std::bad_alloc&) {
+    return Refused(err, "out of memory");
+  } catch (const std::exception& e) {
+    return Refused(err, std::string("unexpected failure: ") + e.what());
+  } catch (...) {
+    return Refused(err, "unexpected failure");
+  }
 }
 
 }  // namespace bs::cli

@@ -1,5 +1,6 @@
 #pragma once
-// beamsmith-cli: the design engine from the command line.
+// beamsmith-cli: the core's calculations from the command line, one subcommand each
+// (cli/Command.h says how a subcommand registers).
 //
 //   beamsmith-cli design [options]          the results report of the design
 //   beamsmith-cli design --json [options]   every input and computed value as JSON
@@ -11,11 +12,8 @@
 
 namespace bs::cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;
-inline constexpr int kExitUsage = 2;
-
 // The whole program for the given arguments; the caller sets the decimal separator first.
+// Catches every exception: a failure is a message on `err` and status 1 or 2.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace bs::cli

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/Version.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/TextFile.h"
 #include "core/state/SaveInfo.h"
@@ -13,10 +14,6 @@
 #include "gui/app/About.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
-
-#ifndef BEAMSMITH_VERSION
-#define BEAMSMITH_VERSION "1.0.0"
-#endif
 
 namespace bs::gui {
 
@@ -31,7 +28,7 @@ QFont ComicSans(int pixels) {
 }
 
 QString VersionText() {
-  return QStringLiteral("Beamsmith version " BEAMSMITH_VERSION);
+  return QStringLiteral("Beamsmith version ") + QString::fromUtf8(bs::kVersion);
 }
 
 TYagibaseform::TYagibaseform(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {

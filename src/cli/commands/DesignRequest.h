@@ -40,7 +40,7 @@ const std::vector<ChoiceOption>& ChoiceOptions();
 std::optional<int> CoaxIndexFromText(const std::string& text);
 
 struct DesignRequest {
-  std::string fromFile;                          // empty: the start values
+  std::optional<std::string> fromFile;           // none: the start values
   std::map<bs::design::Box, std::string> boxes;  // texts as typed
   std::map<bs::design::Group, int> choices;      // selected item indexes
   std::optional<int> coax;                       // coax list index

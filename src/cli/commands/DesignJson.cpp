@@ -1,12 +1,10 @@
-#include "cli/DesignJson.h"
+#include "cli/commands/DesignJson.h"
 
 #include "core/design/DesignValues.h"
 
 namespace bs::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 // JSON numbers are doubles; extended values keep their nearest double.
 double Num(long double value) {

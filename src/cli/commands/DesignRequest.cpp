@@ -1,4 +1,4 @@
-#include "cli/DesignRequest.h"
+#include "cli/commands/DesignRequest.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -127,7 +127,7 @@ std::optional<std::string> RequestConflict(const DesignRequest& request) {
 
 bs::design::DesignEntries EntriesFor(const DesignRequest& request) {
   bs::design::DesignEntries entries =
-      request.fromFile.empty() ? StartEntries() : SavedEntries(request.fromFile);
+      request.fromFile ? SavedEntries(*request.fromFile) : StartEntries();
   const auto freq = request.boxes.find(bs::design::kFreqBox);
   if (freq != request.boxes.end()) {
     entries.edit[bs::design::kFreqBox] = freq->second;
