@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build clang clang-format ccache
   qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  nec2c qt6-charts-dev
   locales xvfb xauth fonts-dejavu-core
   fonts-comic-neue fonts-liberation desktop-file-utils appstream man-db
   qt6-translations-l10n
