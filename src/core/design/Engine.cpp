@@ -126,13 +126,7 @@ long double ElementIT(const bs::YagiVar::State& s, double length) {
 }
 
 long double BoomGain(const bs::YagiVar::State& s, long double distance) {
-  return 3.39L * bs::Ln(bs::Divide(distance, s.Wavelength)) + 9.15L;
-}
-
-long double BeamWidth(long double gain) {
-  // Gain to dBi (2.14), to a power ratio; 41253 square degrees shared by the two planes.
-  const long double ratio = bs::Exp(2.303L * (gain + 2.14L) / 10.0L);
-  return bs::Sqrt(bs::Divide(41253.0L, ratio));
+  return bs::calculators::GainVK3AUU(bs::Divide(distance, s.Wavelength));
 }
 
 long double LengthTolerance(const bs::YagiVar::State& s) {

@@ -6,6 +6,7 @@
 // Every value that can come from the user passes through the checked arithmetic helpers, so a
 // frequency of 0, an element diameter of 0 or below, or a bend diameter of 0 raises
 // bs::MathError at the failing step; the report keeps what was appended before it.
+#include "core/calculators/Gain.h"
 #include "core/design/Report.h"
 #include "core/state/YagiVar.h"
 
@@ -46,11 +47,10 @@ double CalcReflector(const bs::YagiVar::State& state);
 // Insert-to distance (element tip to boom edge) in mm for an element length in mm.
 long double ElementIT(const bs::YagiVar::State& state, double length);
 
-// Gain estimate in dBd at a distance from the reflector in mm.
+// Gain estimate in dBd at a distance from the reflector in mm: the VK3AUU rule of the gain
+// calculator at that boom length. The report's beamwidth is the calculator's BeamWidth.
 long double BoomGain(const bs::YagiVar::State& state, long double distance);
-
-// Estimated 3 dB beamwidth in degrees for a gain in dBd.
-long double BeamWidth(long double gain);
+using bs::calculators::BeamWidth;
 
 // Tolerance for element lengths in mm.
 long double LengthTolerance(const bs::YagiVar::State& state);
