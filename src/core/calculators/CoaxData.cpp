@@ -5,6 +5,7 @@
 #include "core/calculators/Swr.h"
 #include "core/platform/Arith.h"
 #include "core/platform/Numbers.h"
+#include "core/platform/ProgramFiles.h"
 #include "core/platform/TextFile.h"
 
 namespace bs::calculators {
@@ -16,8 +17,8 @@ constexpr long double kMetresPer100Feet = 30.48L;
 
 }  // namespace
 
-std::string ShippedFilePath(const bs::YagiVar::State& state, const std::string& name) {
-  return bs::JoinPath(state.ProgramDir, name);
+std::string CoaxFilePath() {
+  return bs::ShippedFile(kCoaxFileName);
 }
 
 std::vector<std::string> ReadCoaxFile(const std::string& path) {

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/state/YagiVar.h"
-
 namespace bs::calculators {
 
 inline constexpr const char* kCoaxFileName = "Coax.dta";
@@ -21,9 +19,8 @@ inline constexpr const char* kCoaxLossCaption = "Coax loss";
 // The band choices as the screen lists them.
 inline constexpr const char* kBands[] = {"50 MHz", "144 MHz", "432 MHz", "1296 MHz"};
 
-// Where a file that ships with the program is found. Every shipped file (coax data, pictures)
-// is looked up here, so the place can change in one spot.
-std::string ShippedFilePath(const bs::YagiVar::State& state, const std::string& name);
+// The path of the shipped coax data file (found like every shipped file, bs::ShippedFile).
+std::string CoaxFilePath();
 
 // The coax lines of the file in file order (comment and empty lines left out). Raises
 // bs::InOutError when the file cannot be read.
