@@ -15,10 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path TempDir(const std::string& name) {
-  auto dir = fs::temp_directory_path() / ("bs_files_" + std::to_string(::getpid()) + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
+  return testing_support::FreshTempDir("files_" + name);
 }
 
 std::string ReadBytes(const fs::path& path) {
@@ -30,7 +27,7 @@ TEST(TextFile, WritesWindows1252AndReadsItBack) {
   const auto path = (dir / "a.txt").string();
   bs::WriteTextFile(path, "Antenne \xC3\xA9l\xC3\xA9ment \xE2\x82\xAC 5\xC2\xB0\r\nsecond");
   EXPECT_EQ(ReadBytes(path), "Antenne \xE9l\xE9ment \x80 5\xB0\r\nsecond");
-  bs::TextFileReader reader(path);
+  bs::TextFileReader reader(path, bs::kMegabyte);
   EXPECT_EQ(reader.ReadLine(), "Antenne \xC3\xA9l\xC3\xA9ment \xE2\x82\xAC 5\xC2\xB0");
   EXPECT_EQ(reader.ReadLine(), "second");
   EXPECT_TRUE(reader.AtEnd());
@@ -44,7 +41,7 @@ TEST(TextFile, WritesWindows1252AndReadsItBack) {
 
 TEST(TextFile, MissingFolderRaisesAnInOutError) {
   EXPECT_THROW(bs::WriteTextFile("/no/such/folder/x.txt", "x"), bs::InOutError);
-  EXPECT_THROW(bs::TextFileReader("/no/such/folder/x.txt"), bs::InOutError);
+  EXPECT_THROW(bs::TextFileReader("/no/such/folder/x.txt", bs::kMegabyte), bs::InOutError);
 }
 
 TEST(JoinPath, BackslashNamesGoUnderTheFolder) {

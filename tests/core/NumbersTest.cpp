@@ -125,6 +125,36 @@ TEST(ConversionErrors, CarryTheExactMessages) {
   }
 }
 
+TEST(ConversionErrors, QuoteAtMostFortyVisibleCharacters) {
+  const std::string huge(1000000, '7');
+  const std::pair<std::string, std::string> cases[] = {
+      {"abc", "abc"},
+      {std::string(40, 'x'), std::string(40, 'x')},
+      {std::string(41, 'x'), std::string(39, 'x') + "\u2026"},
+      {huge, std::string(39, '7') + "\u2026"},
+      {"\x1B[2J\x1B[H", "\\x1B[2J\\x1B[H"},
+      {"a\tb\r\nc\x7F", "a\\tb\\r\\nc\\x7F"},
+      {"\xFF\xFE", "\\xFF\\xFE"},
+      {"\xC2\x85 \xE2\x80\xAEtxt", "\\u0085 \\u202Etxt"},
+      {"\xC3\xA9l\xC3\xA9ment \xE2\x82\xAC", "\xC3\xA9l\xC3\xA9ment \xE2\x82\xAC"},
+      // an escape is never cut in half
+      {std::string(37, 'x') + "\x1B" + "yz", std::string(37, 'x') + "\u2026"},
+      // invalid bytes: nine escapes of four characters fit before the cut
+      {std::string(60, '\xC3'), "\\xC3\\xC3\\xC3\\xC3\\xC3\\xC3\\xC3\\xC3\\xC3\u2026"},
+  };
+  for (const auto& [text, shown] : cases)
+    EXPECT_EQ(bs::TextForMessage(text), shown) << text.substr(0, 50);
+  try {
+    bs::StrToFloat(huge);
+    FAIL();
+  } catch (const bs::ConvertError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "'" + std::string(39, '7') + "\u2026' is not a valid floating point value");
+  }
+  EXPECT_EQ(bs::PathForMessage("/home/ham/" + std::string(60, 'd') + "/Zuzo.cnf"),
+            "\u2026" + std::string(30, 'd') + "/Zuzo.cnf");
+}
+
 TEST(StrToInt, ThirtyTwoBitWholeNumbers) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"", std::nullopt},
@@ -136,6 +166,14 @@ TEST(StrToInt, ThirtyTwoBitWholeNumbers) {
       {"1e3", std::nullopt},
       {"abc", std::nullopt},
       {"+8", 8},
+      {"+-5", std::nullopt},
+      {"-+5", std::nullopt},
+      {"--5", std::nullopt},
+      {"++5", std::nullopt},
+      {"-", std::nullopt},
+      {"+", std::nullopt},
+      {"- 5", std::nullopt},
+      {"-0", 0},
   };
   for (const auto& [text, expected] : cases) {
     std::int32_t value = 0;

@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "core/platform/Errors.h"
+#include "core/platform/Numbers.h"
 #include "core/platform/TextFile.h"
 #include "core/state/SaveInfo.h"
 #include "support/ScriptedDialogs.h"
@@ -108,13 +109,13 @@ TEST_F(SaveInfoTest, StartValuesAreWrittenLineByLine) {
 }
 
 TEST_F(SaveInfoTest, RecoverGivesBackEveryTextAndEmptyOnesAsZero) {
-  state_.YOText[7] = "1296,5";
+  state_.YOText[7] = "1296 MHz";
   state_.DesignChoicesText = "10201";
   bs::SaveInfo::SaveDataFile(state_);
   bs::YagiVar::State fresh;
   fresh.ProgramDir = state_.ProgramDir;
   ASSERT_TRUE(bs::SaveInfo::RecoverDataFile(fresh));
-  EXPECT_EQ(fresh.YOText[7], "1296,5");
+  EXPECT_EQ(fresh.YOText[7], "1296 MHz");
   EXPECT_EQ(fresh.YOText[39], "0");
   EXPECT_EQ(fresh.YOFreqFromText, "3");
   EXPECT_EQ(fresh.DesignFreqText, "144.1");
@@ -203,6 +204,33 @@ TEST_F(SaveInfoTest, SaveWritesIntoTheProgramDirectoryAndStaysThere) {
   // Recover looks in the working directory of the moment
   fs::current_path(dir_ / "elsewhere");
   EXPECT_FALSE(bs::SaveInfo::RecoverDataFile(state_));
+}
+
+// A file saved under one locale recovers under the other: a plain decimal number takes the
+// user's separator, every other text stays as stored.
+TEST_F(SaveInfoTest, RecoverTakesNumbersWithTheUsersSeparator) {
+  const std::pair<std::string, std::string> toComma[] = {
+      {"144.1", "144,1"}, {"-0.5", "-0,5"},   {"+2.25", "+2,25"},    {"144,1", "144,1"},
+      {"4000", "4000"},   {"1.2.3", "1.2.3"}, {".5", ".5"},          {"5.", "5."},
+      {"1.5e3", "1.5e3"}, {"a.b", "a.b"},     {"1.000,5", "1.000,5"}};
+  for (const auto& [stored, recovered] : toComma)
+    EXPECT_EQ(bs::SaveInfo::WithDecimalSeparator(stored, ','), recovered) << stored;
+  EXPECT_EQ(bs::SaveInfo::WithDecimalSeparator("144,1", '.'), "144.1");
+  EXPECT_EQ(bs::SaveInfo::WithDecimalSeparator("1,5x", '.'), "1,5x");
+
+  for (const char separator : {',', '.'}) {
+    const char other = separator == ',' ? '.' : ',';
+    state_.DesignFreqText = std::string("432") + other + "1";
+    state_.GainBoomText = std::string("4") + other + "5 m";
+    bs::SaveInfo::SaveDataFile(state_);
+    bs::SetDecimalSeparator(separator);
+    bs::YagiVar::State fresh;
+    fresh.ProgramDir = state_.ProgramDir;
+    ASSERT_TRUE(bs::SaveInfo::RecoverDataFile(fresh));
+    bs::SetDecimalSeparator('.');
+    EXPECT_EQ(fresh.DesignFreqText, std::string("432") + separator + "1");
+    EXPECT_EQ(fresh.GainBoomText, state_.GainBoomText);
+  }
 }
 
 TEST(DataFileExists, NeverRaises) {

@@ -33,6 +33,17 @@ class InOutError : public Error {
   int code_;
 };
 
+// A text as a message quotes it: control characters, invalid bytes and direction overrides as
+// visible escapes ("\n", "\x1B", "\xFF", "\u202E"), and a text longer than kQuotedCharacters
+// characters cut to that length, ending in "…". So a huge line or terminal codes from a file
+// can neither flood nor repaint the screen.
+inline constexpr int kQuotedCharacters = 40;
+std::string TextForMessage(const std::string& text);
+// A file name the same way, but a long one keeps its end ("…/YOFiles/my.yag").
+std::string PathForMessage(const std::string& path);
+// A whole message made safe to show: the same escapes, no cut.
+std::string VisibleText(const std::string& message);
+
 inline constexpr const char* kDivisionByZero = "Floating point division by zero";
 inline constexpr const char* kInvalidOperation = "Invalid floating point operation";
 inline constexpr const char* kOverflow = "Floating point overflow";

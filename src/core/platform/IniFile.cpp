@@ -29,7 +29,7 @@ std::string Trim(const std::string& s) {
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   if (!FileExists(path_)) return;
   try {
-    TextFileReader reader(path_);
+    TextFileReader reader(path_, kIniMaxBytes);
     Section* current = nullptr;
     while (!reader.AtEnd()) {
       const std::string line = Trim(reader.ReadLine());
@@ -100,7 +100,7 @@ void IniFile::UpdateFile() const {
   try {
     WriteTextFile(path_, text);
   } catch (const InOutError&) {
-    throw Error("Unable to write to " + path_);
+    throw Error("Unable to write to " + PathForMessage(path_));
   }
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 // Standard ini file: sections in brackets, key=value lines, keys in the order written.
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace bs {
+
+// Far above the few placement entries the program writes.
+inline constexpr std::size_t kIniMaxBytes = 1024 * 1024;
 
 class IniFile {
  public:

@@ -233,7 +233,7 @@ bool TryStrToFloat(const std::string& text, long double& value) {
 long double StrToFloat(const std::string& text, char separator) {
   long double value = 0;
   if (!TryStrToFloat(text, separator, value))
-    throw ConvertError("'" + text + "' is not a valid floating point value");
+    throw ConvertError("'" + TextForMessage(text) + "' is not a valid floating point value");
   return value;
 }
 
@@ -241,17 +241,23 @@ long double StrToFloat(const std::string& text) {
   return StrToFloat(text, g_separator);
 }
 
+// [sign] digits, nothing else; one sign at most.
 bool TryStrToInt(const std::string& text, std::int32_t& value) {
   std::string t = Trim(text);
-  if (!t.empty() && t[0] == '+') t.erase(0, 1);
-  if (t.empty() || t[0] == '+') return false;
-  const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  return ec == std::errc() && ptr == t.data() + t.size();
+  const std::size_t sign = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+  if (t.size() <= sign || !IsDigit(t[sign])) return false;
+  if (t[0] == '+') t.erase(0, 1);
+  std::int32_t parsed = 0;
+  const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), parsed);
+  if (ec != std::errc() || ptr != t.data() + t.size()) return false;
+  value = parsed;
+  return true;
 }
 
 std::int32_t StrToInt(const std::string& text) {
   std::int32_t value = 0;
-  if (!TryStrToInt(text, value)) throw ConvertError("'" + text + "' is not a valid integer value");
+  if (!TryStrToInt(text, value))
+    throw ConvertError("'" + TextForMessage(text) + "' is not a valid integer value");
   return value;
 }
 

@@ -1,9 +1,11 @@
 #include "core/state/SaveInfo.h"
 
-#include <fstream>
+#include <algorithm>
 #include <vector>
 
 #include "core/platform/Dialogs.h"
+#include "core/platform/Errors.h"
+#include "core/platform/Numbers.h"
 
 namespace bs::SaveInfo {
 
@@ -70,11 +72,7 @@ void EnterProgramDir(const State& state) {
 }
 
 bool DataFileExists(const std::string& name) {
-  if (name.empty()) return false;
-  std::ifstream file(name, std::ios::binary);
-  if (!file.is_open()) return false;
-  file.close();
-  return !file.fail();
+  return bs::RegularFileReadable(name);
 }
 
 std::string DataFileText(const State& state) {
@@ -103,21 +101,49 @@ std::string ReadValue(bs::TextFileReader& file) {
 }
 
 bool RecoverDataFile(State& state) {
-  if (!DataFileExists(kDataFileName)) {
+  const auto noFile = [] {
     bs::TheDialogs().Beep();
     bs::TheDialogs().ShowMessage("No data file found");
     return false;
-  }
+  };
+  if (!DataFileExists(kDataFileName)) return noFile();
   EnterProgramDir(state);
-  ReadDataFile(kDataFileName, state);
+  // The program directory may hold something else under the name than the working directory.
+  try {
+    ReadDataFile(kDataFileName, state);
+  } catch (const bs::InOutError& e) {
+    if (e.Code() != bs::kNotARegularFile) throw;
+    return noFile();
+  }
   bs::TheDialogs().Beep();
   return true;
 }
 
 void ReadDataFile(const std::string& path, State& state) {
-  bs::TextFileReader file(path);
+  bs::TextFileReader file(path, kDataFileMaxBytes);
+  ReadDataValues(file, state);
+}
+
+void ReadDataValues(bs::TextFileReader& file, State& state) {
+  const char separator = bs::DecimalSeparator();
   for (const Line& line : FileLayout())
-    if (!line.comment) ValueOf(state, line) = ReadValue(file);
+    if (!line.comment) ValueOf(state, line) = WithDecimalSeparator(ReadValue(file), separator);
+}
+
+std::string WithDecimalSeparator(const std::string& text, char separator) {
+  const char other = separator == ',' ? '.' : ',';
+  const auto at = text.find(other);
+  if (at == std::string::npos || text.find(other, at + 1) != std::string::npos) return text;
+  const auto digits = [&](std::size_t from, std::size_t to) {
+    return from < to && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
+                                    text.begin() + static_cast<std::ptrdiff_t>(to),
+                                    [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (!digits(start, at) || !digits(at + 1, text.size())) return text;
+  std::string converted = text;
+  converted[at] = separator;
+  return converted;
 }
 
 }  // namespace bs::SaveInfo
