@@ -16,8 +16,8 @@ namespace testing_support {
 
 // An empty folder of its own under the temporary folder, named for the process and the caller.
 inline std::filesystem::path FreshTempDir(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("bs_" + name + "_" + std::to_string(::getpid()));
+  auto dir =
+      std::filesystem::temp_directory_path() / ("bs_" + name + "_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;

@@ -104,7 +104,7 @@ bool ReadYagFile(State& state, const std::string& path) {
     state.YagLoadFailed = true;
     return false;
   }
-  bs::TextFileReader file(path);
+  bs::TextFileReader file(path, kYagFileMaxBytes);
   auto& t = state.YOText;
   const auto next = [&] { return bs::SaveInfo::ReadValue(file); };
   next();  // the description

@@ -11,6 +11,7 @@
 //   6  dipole position "\t\t" dipole length
 //   6+k  director k position "\t" director k length
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "core/state/YagiVar.h"
@@ -19,6 +20,8 @@ namespace bs::exporting {
 
 inline constexpr const char* kYagCreated = " created and ready for you to run YO";
 inline constexpr const char* kNoYagFile = "No yag file found";
+// A real file is under a kilobyte; the reader refuses anything above this.
+inline constexpr std::size_t kYagFileMaxBytes = 1024 * 1024;
 
 // The director lines of the YO screen's writer, [1..16]: distance "\t" length, as typed.
 using YODirLines = std::array<std::string, 17>;
