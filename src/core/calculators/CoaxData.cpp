@@ -22,7 +22,7 @@ std::string CoaxFilePath() {
 }
 
 std::vector<std::string> ReadCoaxFile(const std::string& path) {
-  bs::TextFileReader file(path);
+  bs::TextFileReader file(path, kCoaxFileMaxBytes);
   std::vector<std::string> lines;
   while (!file.AtEnd()) {
     std::string line = file.ReadLine();

@@ -3,6 +3,7 @@
 // on a band. One line per coax: the name, a run of at least five spaces, then entries such as
 // "144MHZ=2.5" for the bands 50, 144, 432 and 1296 MHz, in dB per 100 feet. Lines starting with
 // "#" are comments; empty lines are skipped.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 namespace bs::calculators {
 
 inline constexpr const char* kCoaxFileName = "Coax.dta";
+// The shipped file is a few kilobytes; the reader refuses anything above this.
+inline constexpr std::size_t kCoaxFileMaxBytes = 1024 * 1024;
 inline constexpr const char* kNoCoaxFile = "File called 'Coax.dta' does not exist, see help file";
 inline constexpr const char* kSelectBandFirst = "You must select frequency first";
 inline constexpr const char* kNoLossForBand =

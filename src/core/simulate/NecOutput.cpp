@@ -1,19 +1,18 @@
 #include "core/simulate/NecOutput.h"
 
-#include <sys/stat.h>
-
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
+#include "core/platform/Errors.h"
+#include "core/platform/TextFile.h"
 #include "core/simulate/SimulationError.h"
 
 namespace bs::simulate {
 namespace {
 
-constexpr std::uintmax_t kMaxOutputBytes = 256u * 1024 * 1024;
+constexpr std::size_t kMaxOutputBytes = 256u * 1024 * 1024;
 
 std::vector<std::string_view> Tokens(std::string_view line) {
   std::vector<std::string_view> tokens;
@@ -155,17 +154,17 @@ std::vector<FrequencyBlock> ReadNecOutput(std::string_view text) {
 }
 
 std::vector<FrequencyBlock> ReadNecOutputFile(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-    throw SimulationError("The nec2c output file " + path + " was not written.");
-  if (static_cast<std::uintmax_t>(info.st_size) > kMaxOutputBytes)
-    throw SimulationError("The nec2c output file " + path + " is too large to read.");
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (!in && !in.eof())
+  std::string text;
+  try {
+    text = bs::ReadFileBytes(path, kMaxOutputBytes);
+  } catch (const bs::InOutError& e) {
+    if (e.Code() == bs::kFileTooLarge)
+      throw SimulationError("The nec2c output file " + path + " is too large to read.");
+    if (e.Code() == bs::kNotARegularFile || e.Code() == ENOENT)
+      throw SimulationError("The nec2c output file " + path + " was not written.");
     throw SimulationError("The nec2c output file " + path + " could not be read.");
-  return ReadNecOutput(text.str());
+  }
+  return ReadNecOutput(text);
 }
 
 }  // namespace bs::simulate
