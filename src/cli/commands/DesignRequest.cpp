@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/CliDialogs.h"
+#include "cli/LineEnds.h"
 #include "core/platform/Errors.h"
 #include "core/platform/Numbers.h"
 #include "core/state/SaveInfo.h"
@@ -30,16 +31,6 @@ bs::design::DesignEntries SavedEntries(const std::string& path) {
   bs::YagiVar::StartUp(state);
   bs::SaveInfo::ReadDataFile(path, state);
   return bs::design::EntriesFromState(state);
-}
-
-std::string WithLfLineEnds(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return out;
 }
 
 // The coax list choice; a USER factor outside 0 < v <= 1 is kept, as on the screen, and the
