@@ -12,6 +12,7 @@
 #include "gui/app/About.h"
 #include "gui/app/Opening.h"
 #include "gui/app/Screens.h"
+#include "gui/platform/Desktop.h"
 #include "tools/ScreenshotHooks.h"
 
 namespace {
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   bs::YagiVar::StartUpSequence(state);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Beamsmith");
+  bs::gui::InstallFontSubstitutes();
   bs::SetDecimalSeparator('.');
   const QDir dir(argc > 1 ? argv[1] : "screenshots");
   QDir().mkpath(dir.path());

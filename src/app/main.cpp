@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/InstallationCheck.h"
 #include "core/platform/Numbers.h"
 #include "core/state/StartUp.h"
 #include "core/state/YagiVar.h"
@@ -56,9 +57,17 @@ int main(int argc, char** argv) {
   bs::gui::QtPrinter printer(bs::gui::SharedPrinter());
   bs::InstallPrinter(&printer);
   bs::gui::RegisterAllScreens();
-  if (!folderProblem.empty()) dialogs.ShowMessage(folderProblem);
 
   bs::gui::TYagibaseform1 mainWindow;
+  const QStringList arguments = QApplication::arguments();
+  const qsizetype check = arguments.indexOf(bs::app::kCheckInstallationOption);
+  if (check >= 0) {
+    if (!folderProblem.empty()) std::printf("message: %s\n", folderProblem.c_str());
+    const int status = bs::app::RunInstallationCheck(mainWindow, arguments.value(check + 1));
+    bs::InstallPrinter(nullptr);
+    return status;
+  }
+  if (!folderProblem.empty()) dialogs.ShowMessage(folderProblem);
   mainWindow.show();
   const int result = app.exec();
   bs::InstallPrinter(nullptr);

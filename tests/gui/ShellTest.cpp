@@ -12,6 +12,7 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/IniFile.h"
+#include "core/platform/Manual.h"
 #include "core/state/YagiVar.h"
 #include "gui/app/About.h"
 #include "gui/app/Opening.h"
@@ -160,11 +161,11 @@ TEST_F(ShellTest, AboutBoxShowsTheVersion) {
   EXPECT_EQ(version, bs::gui::VersionText().toStdString());
 }
 
-TEST_F(ShellTest, ManualOpensTheHelpFileUnderTheProgramDirectory) {
+TEST_F(ShellTest, ManualOpensTheContentsOfTheShippedManual) {
+  const std::string manual = bs::ManualContentsFile();
   bs::gui::TYagibaseform1 window;
   window.ContentsHTML1->trigger();
-  EXPECT_EQ(dialogs_.events,
-            std::vector<std::string>{"help: " + dir_.path().toStdString() + "/Help/Zuzo.chm #0"});
+  EXPECT_EQ(dialogs_.events, std::vector<std::string>{"help: " + manual + " #0"});
 }
 
 TEST_F(ShellTest, ErrorsInHandlersBecomeMessagesAndStopTheAction) {

@@ -35,8 +35,9 @@ class Dialogs {
   virtual bool PrintDialog() = 0;
   // The desktop's default beep.
   virtual void Beep() = 0;
-  // Opens a help file at its contents (topic 0) or at a topic number. A missing file or a
-  // desktop that cannot open it gets a clear message; the program goes on.
+  // Opens the manual (its contents page, core/platform/Manual.h) at its contents (topic 0) or
+  // at a topic number's page. A missing page or a desktop that cannot open it gets one clear
+  // message; the program goes on.
   virtual void ShowHelp(const std::string& helpFile, int topic) = 0;
 };
 

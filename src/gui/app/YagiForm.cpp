@@ -128,7 +128,7 @@ void TYagibaseform::BindMenu() {
   bind(YO_calc, &TYagibaseform::YO_calcClick);
   bind(SWR1, &TYagibaseform::SWR1Click);
   bind(Impedance1, &TYagibaseform::Impedance1Click);
-  bind(ContentsHTML1, &TYagibaseform::ContentsHTML1Click);
+  bind(ContentsHTML1, &TYagibaseform::RunManualCommand);
   bind(About1, &TYagibaseform::About1Click);
 }
 
@@ -195,6 +195,12 @@ void TYagibaseform::ContentsHTML1Click() {
   ShowManualContents();
 }
 
+void TYagibaseform::RunManualCommand() {
+  ManualCommand command;
+  ContentsHTML1Click();
+  command.Finish();
+}
+
 void TYagibaseform::About1Click() {
   TfmAboutBox about(this);
   about.exec();
@@ -214,16 +220,6 @@ void TYagibaseform::showEvent(QShowEvent* event) {
 void TYagibaseform::done(int result) {
   Guarded([this] { FormClose(); });
   QDialog::done(result);
-}
-
-void ShowManualContents() {
-  const auto file = bs::JoinPath(bs::YagiVar::Global().ProgramDir, "\\Help\\Zuzo.chm");
-  bs::TheDialogs().ShowHelp(file, 0);
-}
-
-void ShowManualTopic(const char* backslashName, int topic) {
-  const auto file = bs::JoinPath(bs::YagiVar::Global().ProgramDir, backslashName);
-  bs::TheDialogs().ShowHelp(file, topic);
 }
 
 }  // namespace bs::gui

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "gui/app/Manual.h"
 #include "gui/app/Screens.h"
 #include "gui/platform/ResizeKit.h"
 
@@ -64,6 +65,8 @@ class TYagibaseform : public QDialog {
   virtual void About1Click();
   virtual void FormActivate();
   void EnableShowDesign();
+  // Help, Manual: runs ContentsHTML1Click as one Manual command (gui/app/Manual.h).
+  void RunManualCommand();
 
   // Opens a screen modally at the main window's size and destroys it when it closes.
   void ModalScreen(ScreenId id);
@@ -88,10 +91,5 @@ class TYagibaseform : public QDialog {
 
   QWidget* client_;
 };
-
-// Shows the manual: the base command opens "\Help\Zuzo.chm" under the program directory at its
-// contents; a screen's own command may then open "\Zuzo.chm" or "\Help\Zuzo.chm" at a topic.
-void ShowManualContents();
-void ShowManualTopic(const char* backslashName, int topic);
 
 }  // namespace bs::gui

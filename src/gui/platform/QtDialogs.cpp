@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QUrl>
 
+#include "core/platform/Manual.h"
 #include "gui/platform/Text.h"
 
 namespace bs::gui {
@@ -95,16 +96,16 @@ void QtDialogs::Beep() {
   QApplication::beep();
 }
 
-void QtDialogs::ShowHelp(const std::string& helpFile, int) {
-  // The manual opens in the desktop's viewer for its file type; a topic number cannot be
-  // handed over that way, so the manual opens at its start.
-  const QString file = ToQ(helpFile);
-  if (!QFileInfo::exists(file)) {
-    ShowMessage("The manual " + helpFile + " was not found.");
+void QtDialogs::ShowHelp(const std::string& helpFile, int topic) {
+  // The manual is HTML: its contents or the topic's page opens in the desktop's web browser.
+  const std::string page = bs::ManualPage(helpFile, topic);
+  if (!QFileInfo(ToQ(page)).isFile()) {
+    ShowMessage("The manual was not found: " + page +
+                " is missing. Reinstall Beamsmith to get it back.");
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-    ShowMessage("No program on this computer can open the manual " + helpFile + ".");
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(page))))
+    ShowMessage("No web browser could be started to show the manual " + page + ".");
 }
 
 }  // namespace bs::gui
