@@ -1,4 +1,5 @@
 // Beamsmith start-up: shared state, program directory, platform services, main window.
+#include <QIcon>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Beamsmith");
   QApplication::setApplicationDisplayName("Beamsmith");
   QGuiApplication::setDesktopFileName("org.beamsmith.Beamsmith");
+  // The installed icon (share/icons/hicolor); a portable copy has none and keeps the default.
+  QApplication::setWindowIcon(QIcon::fromTheme("org.beamsmith.Beamsmith"));
   bs::gui::InstallFontSubstitutes();
 
   bs::gui::QtDialogs dialogs;
