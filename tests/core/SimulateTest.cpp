@@ -12,11 +12,13 @@
 #include <fstream>
 #include <thread>
 
+#include "core/platform/Numbers.h"
 #include "core/simulate/ChildProcess.h"
 #include "core/simulate/NecCards.h"
 #include "core/simulate/NecOutput.h"
 #include "core/simulate/SimulationError.h"
 #include "core/simulate/Sweep.h"
+#include "core/simulate/SweepReport.h"
 #include "support/TextFiles.h"
 
 namespace {
@@ -317,6 +319,40 @@ TEST(SweepTest, RealSweepFillsEveryPointAndBothCuts) {
   EXPECT_DOUBLE_EQ(result.hPlane.points.front().angleDeg, 0);
   EXPECT_NEAR(result.ePlane.points.front().gainDbi, 8.03, 0.005);
   EXPECT_GT(result.hPlane.beamwidthDeg, result.ePlane.beamwidthDeg);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SweepReportTest, FailedFrequencyStaysVisibleInTableAndCsv) {
+  using namespace bs::simulate;
+  SweepResult result;
+  result.designMhz = 144;
+  result.referenceOhm = 50;
+  SweepPoint good;
+  good.mhz = 144;
+  good.ok = true;
+  good.forwardDbi = 12.345;
+  good.backDbi = -2;
+  good.frontToBackDb = 14.345;
+  good.impedance = {41.7, -20.7};
+  good.swr = 1.62;
+  SweepPoint failed;
+  failed.mhz = 145;
+  result.points = {good, failed};
+  const std::string csv = SweepCsv(result, "\r\n");
+  EXPECT_EQ(csv,
+            "MHz,Gain dBi,F/B dB,R ohm,X ohm,SWR\r\n144.0000,12.35,14.35,41.70,-20.70,1.620\r\n"
+            "145.0000,,,,,\r\n");
+  bs::SetDecimalSeparator(',');
+  const std::string table = SweepTableText(result, {true, 12.67, 47.2});
+  bs::SetDecimalSeparator('.');
+  EXPECT_NE(table.find("  144,000     12,35    14,3     41,7    -20,7    1,62\n"),
+            std::string::npos)
+      << table;
+  EXPECT_NE(table.find("  145,000   failed\n"), std::string::npos);
+  EXPECT_NE(table.find("(report estimate 12,67 dBi)"), std::string::npos);
 }
 
 }  // namespace

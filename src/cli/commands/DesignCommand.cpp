@@ -1,94 +1,36 @@
 // "beamsmith-cli design": the design report, or every value as JSON, for the entries given.
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/Command.h"
 #include "cli/Json.h"
 #include "cli/commands/DesignJson.h"
+#include "cli/commands/DesignOptions.h"
 #include "cli/commands/DesignRequest.h"
+#include "core/export/NecDeck.h"
 
 namespace bs::cli {
 
 namespace {
 
-// The start value a box shows at the first opening of a run, for the help text.
-std::string StartValueNote(bs::design::Box box) {
-  bs::YagiVar::State state;
-  bs::YagiVar::StartUp(state);
-  const std::string text = bs::design::EntriesFromState(state).edit[box];
-  return text.empty() ? " (empty)" : " (" + text + ")";
-}
-
-std::string CoaxTableText() {
-  std::string text = "Coax list (--coax INDEX or TEXT):\n";
-  for (int i = 0; i < bs::design::kCoaxEntries; ++i)
-    text += "  " + std::to_string(i) + "  " + bs::design::CoaxTable[i].text + "\n";
-  return text;
-}
-
-void AddBoxOptions(CLI::App& design, DesignRequest& request) {
-  for (const BoxOption& option : BoxOptions()) {
-    const bs::design::Box box = option.box;
-    design.add_option_function<std::string>(
-        option.flag, [&request, box](const std::string& text) { request.boxes[box] = text; },
-        option.label + StartValueNote(box));
-  }
-}
-
-void AddChoiceOptions(CLI::App& design, DesignRequest& request) {
-  for (const ChoiceOption& option : ChoiceOptions()) {
-    const bs::design::Group group = option.group;
-    const std::vector<std::string> items = option.items;
-    design
-        .add_option_function<std::string>(
-            option.flag,
-            [&request, group, items](const std::string& text) {
-              const auto at = std::find(items.begin(), items.end(), text);
-              request.choices[group] = static_cast<int>(at - items.begin());
-            },
-            std::string(option.label) + " (" + items.front() + ")")
-        ->check(CLI::IsMember(items));
-  }
-}
-
-void AddCoaxOptions(CLI::App& design, DesignRequest& request) {
-  const CLI::Validator coaxEntry(
-      [](std::string& text) {
-        return CoaxIndexFromText(text) ? std::string() : "not in the coax list: " + text;
-      },
-      "INDEX|TEXT");
-  design
-      .add_option_function<std::string>(
-          "--coax", [&request](const std::string& text) { request.coax = CoaxIndexFromText(text); },
-          "Coax of the 4:1 balun, by its index or exact text in the list below (none)")
-      ->check(coaxEntry);
-  design.add_option_function<std::string>(
-      "--velocity-factor", [&request](const std::string& text) { request.velocityFactor = text; },
-      "Velocity factor of the USER coax entry; given alone it selects that entry");
-}
-
 class DesignCommand final : public Command {
  public:
   void Define(CLI::App& design) override {
-    AddBoxOptions(design, request_);
-    AddChoiceOptions(design, request_);
-    AddCoaxOptions(design, request_);
-    design.add_option("--from", request_.fromFile,
-                      "Take the design entries from a saved-data file (Zuzo.cnf); the options "
-                      "given override them");
+    AddDesignEntryOptions(design, request_);
     design.add_flag("--json", request_.json, "Print every input and computed value as JSON");
-    design.footer(
-        "Sizes are texts as typed on the entry screen, with the locale's decimal separator.\n"
-        "Giving --freq is like typing the frequency on the entry screen: the size boxes take "
-        "that\nband's presets, and the size options given override them.\n\n" +
-        CoaxTableText());
+    design.add_option("--nec", necFile_,
+                      "Also write the NEC-2 model of the design (for nec2c) to this file");
+    design.add_option("--nec-dipole", necDipole_, "Driven element of the NEC-2 model (single)")
+        ->check(CLI::IsMember({"single", "folded"}));
+    design.footer(DesignEntryFooter());
   }
 
   int Run(std::ostream& out, std::ostream& err) override {
     if (const auto conflict = RequestConflict(request_)) throw UsageError(*conflict);
     const DesignOutcome outcome = RunDesign(request_, err);
+    if (necFile_) bs::exporting::WriteNecDeck(*necFile_, outcome.results, {necDipole_ == "folded"});
     if (request_.json)
       PrintJson(out, DesignJson(outcome));
     else
@@ -98,6 +40,8 @@ class DesignCommand final : public Command {
 
  private:
   DesignRequest request_;
+  std::optional<std::string> necFile_;
+  std::string necDipole_ = "single";
 };
 
 const Registration kDesign{"design", "Design a DL6WU long Zuzo and print the report",

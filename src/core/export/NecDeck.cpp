@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/design/Engine.h"
 #include "core/export/ElementTable.h"
 #include "core/export/MaaFile.h"
 #include "core/platform/Errors.h"
@@ -52,10 +53,9 @@ std::string Comments(const bs::YagiVar::State& s, bool folded) {
   if (s.BoomMount == u'Y' || s.BoomMount == u'I') {
     const double c = DesignBoomCorrectionMm(s) * (s.BoomMount == u'I' ? 0.5 : 1);
     cards += "CM Designed " + MountingName(s.BoomMount) +
-             ": reflector and director lengths are the non-metal lengths" + kCardEnd;
-    cards += "CM (boom correction of " + NecNumber(std::round(c * 100) / 100) +
-             " mm taken off, whole mm), the electrical equivalent of the metal-boom design" +
-             kCardEnd;
+             "; modelled with non-metal lengths:" + kCardEnd;
+    cards += "CM reflector and directors less the boom correction, " +
+             NecNumber(std::round(c * 100) / 100) + " mm (whole mm)" + kCardEnd;
   } else {
     cards += std::string("CM Designed on a non-metallic boom: lengths as designed") + kCardEnd;
   }
@@ -146,6 +146,14 @@ bs::simulate::SweepRequest NecSweepRequest(const bs::YagiVar::State& s, const Ne
   request.steps = options.steps;
   request.referenceOhm = options.folded ? 200 : 50;
   return request;
+}
+
+bs::simulate::ReportEstimate DesignReportEstimate(const bs::YagiVar::State& s) {
+  bs::simulate::ReportEstimate estimate;
+  estimate.present = true;
+  estimate.gainDbi = s.DirectorGain + 2.15;
+  estimate.beamwidthDeg = static_cast<double>(bs::design::BeamWidth(s.DirectorGain));
+  return estimate;
 }
 
 }  // namespace bs::exporting

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/simulate/Sweep.h"
+#include "core/simulate/SweepReport.h"
 #include "core/state/YagiVar.h"
 
 namespace bs::exporting {
@@ -47,5 +48,9 @@ void WriteNecDeck(const std::string& path, const bs::YagiVar::State& state,
 // folded dipole.
 bs::simulate::SweepRequest NecSweepRequest(const bs::YagiVar::State& state,
                                            const NecOptions& options);
+
+// The report's estimates of the last design calculation: the gain at the last director in dBi
+// and the beamwidth the report shows.
+bs::simulate::ReportEstimate DesignReportEstimate(const bs::YagiVar::State& state);
 
 }  // namespace bs::exporting
