@@ -1,12 +1,16 @@
 #include "tools/ScreenshotHooks.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QThread>
 
 #include "core/design/Design.h"
 #include "core/state/YagiVar.h"
 #include "gui/design/BalunF.h"
 #include "gui/design/DesignYagi.h"
 #include "gui/design/Showdesign.h"
+#include "gui/simulate/Simulate.h"
 
 namespace bs::gui {
 
@@ -36,6 +40,23 @@ void ShapesShot(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
   state.DesignChoicesText = choices;
 }
 
+// The Simulate screen after a sweep of the design with nec2c (when it is installed).
+void SimulateShot(QWidget& results, const QDir& dir, const SaveShot& save) {
+  TSimulateForm simulate(&results, true);
+  simulate.resize(results.size());
+  simulate.show();
+  simulate.RunButtonClick();
+  QElapsedTimer timer;
+  timer.start();
+  while (simulate.Running() && timer.elapsed() < 120000) {
+    QCoreApplication::processEvents();
+    QThread::msleep(20);
+  }
+  QCoreApplication::processEvents();
+  save(simulate, dir, "07-simulate");
+  simulate.hide();
+}
+
 }  // namespace
 
 void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& save) {
@@ -47,6 +68,7 @@ void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& 
   TfmBalunBox balun(&results);
   save(balun, dir, "06-balun");
   balun.hide();
+  SimulateShot(results, dir, save);
   results.hide();
 }
 

@@ -34,30 +34,38 @@ std::string Row(const SweepPoint& p) {
   return row + "\n";
 }
 
-std::string DesignFigures(const SweepResult& result, const ReportEstimate& estimate) {
-  const SweepPoint* p = DesignPoint(result);
-  if (p == nullptr || !p->ok) return "At the design frequency nec2c gave no result.\n";
-  std::string text = "At " + Fixed(p->mhz, 3) + " MHz:\n";
-  text += "  Forward gain     " + Fixed(p->forwardDbi, 2) + " dBi";
-  if (estimate.present) text += "   (report estimate " + Fixed(estimate.gainDbi, 2) + " dBi)";
-  text += "\n  Front to back    " + Fixed(p->frontToBackDb, 1) + " dB\n";
-  text += "  Feed impedance   " + Fixed(p->impedance.real(), 1) +
-          (p->impedance.imag() < 0 ? " - j" : " + j") + Fixed(std::fabs(p->impedance.imag()), 1) +
-          " ohm, SWR " + Fixed(p->swr, 2) + "\n";
-  text += "  3 dB beamwidth   E-plane " + Fixed(result.ePlane.beamwidthDeg, 1) + " deg, H-plane " +
-          Fixed(result.hPlane.beamwidthDeg, 1) + " deg";
-  if (estimate.present) text += "   (report estimate " + Fixed(estimate.beamwidthDeg, 1) + " deg)";
-  return text + "\n";
-}
-
 }  // namespace
 
-std::string SweepTableText(const SweepResult& result, const ReportEstimate& estimate) {
+std::string DesignFiguresText(const SweepResult& result, const ReportEstimate& estimate) {
+  const SweepPoint* p = DesignPoint(result);
+  if (p == nullptr || !p->ok) return "At the design frequency nec2c gave no result.\n";
+  const auto line = [](const std::string& name, const std::string& value) {
+    return "  " + name + std::string(name.size() < 16 ? 16 - name.size() : 1, ' ') + value + "\n";
+  };
+  std::string text = "At " + Fixed(p->mhz, 3) + " MHz:\n";
+  text += line("Forward gain", Fixed(p->forwardDbi, 2) + " dBi");
+  if (estimate.present) text += line("  report", Fixed(estimate.gainDbi, 2) + " dBi");
+  text += line("Front to back", Fixed(p->frontToBackDb, 1) + " dB");
+  text += line("Feed impedance", Fixed(p->impedance.real(), 1) +
+                                     (p->impedance.imag() < 0 ? " - j" : " + j") +
+                                     Fixed(std::fabs(p->impedance.imag()), 1) + " ohm");
+  text += line("SWR", Fixed(p->swr, 2) + " (" + Fixed(result.referenceOhm, 0) + " ohm)");
+  text += line("Beamwidth E", Fixed(result.ePlane.beamwidthDeg, 1) + " deg");
+  text += line("Beamwidth H", Fixed(result.hPlane.beamwidthDeg, 1) + " deg");
+  if (estimate.present) text += line("  report", Fixed(estimate.beamwidthDeg, 1) + " deg");
+  return text;
+}
+
+std::string SweepRowsText(const SweepResult& result) {
   std::string text = "NEC-2 simulation (nec2c), free space, SWR against " +
                      Fixed(result.referenceOhm, 0) + " ohm\n\n";
   text += "      MHz  Gain dBi  F/B dB    R ohm    X ohm     SWR\n";
   for (const auto& p : result.points) text += Row(p);
-  return text + "\n" + DesignFigures(result, estimate);
+  return text;
+}
+
+std::string SweepTableText(const SweepResult& result, const ReportEstimate& estimate) {
+  return SweepRowsText(result) + "\n" + DesignFiguresText(result, estimate);
 }
 
 std::string SweepCsv(const SweepResult& result, const std::string& lineEnd) {

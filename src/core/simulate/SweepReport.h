@@ -20,6 +20,11 @@ struct ReportEstimate {
 // lines end with LF.
 std::string SweepTableText(const SweepResult& result, const ReportEstimate& estimate);
 
+// The heading and one row per frequency, the first part of SweepTableText.
+std::string SweepRowsText(const SweepResult& result);
+// The design-frequency figures beside the report's estimates, the last part of SweepTableText.
+std::string DesignFiguresText(const SweepResult& result, const ReportEstimate& estimate);
+
 // Comma-separated values with a full stop as the decimal separator, one header line, one line
 // per frequency (empty fields where nec2c gave nothing), lines ended by `lineEnd`.
 std::string SweepCsv(const SweepResult& result, const std::string& lineEnd);

@@ -5,12 +5,15 @@
 #include <QTextLayout>
 
 #include "core/design/Design.h"
+#include "core/export/NecDeck.h"
 #include "core/platform/Dialogs.h"
+#include "core/platform/TextFile.h"
 #include "core/state/YagiVar.h"
 #include "gui/design/BalunF.h"
 #include "gui/design/DesignPictures.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/simulate/Simulate.h"
 
 namespace bs::gui {
 
@@ -31,6 +34,20 @@ QString BoxText(const std::string& report) {
   return text;
 }
 
+// A sunken button panel in the colour of the buttons.
+QFrame* ButtonPanel(QWidget* parent, const char* name, const QRect& where) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(2);
+  panel->setGeometry(where);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+  panel->setPalette(palette);
+  return panel;
+}
+
 }  // namespace
 
 TYagibaseform2::TYagibaseform2(QWidget* owner) : TYagibaseform(owner) {
@@ -42,6 +59,7 @@ TYagibaseform2::TYagibaseform2(QWidget* owner) : TYagibaseform(owner) {
   BuildMemo();
   BuildButtons();
   BuildPicture();
+  BuildSimulationButtons();
   FinishLayout();
 }
 
@@ -56,15 +74,7 @@ void TYagibaseform2::BuildMemo() {
 }
 
 void TYagibaseform2::BuildButtons() {
-  Panel1 = new QFrame(Client());
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setLineWidth(2);
-  Panel1->setGeometry(846, 64, 320, 330);
-  Panel1->setAutoFillBackground(true);
-  QPalette palette = Panel1->palette();
-  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-  Panel1->setPalette(palette);
+  Panel1 = ButtonPanel(Client(), "Panel1", {846, 64, 320, 330});
   const std::pair<QPushButton**, const char*> buttons[] = {{&Button1, "Print results"},
                                                            {&Button2, "Create YO"},
                                                            {&Button5, "Create .maa"},
@@ -100,6 +110,21 @@ void TYagibaseform2::BuildPicture() {
   Image1 = new DrawingWidget(&FoldedDipolePicture(), Client());
   Image1->setObjectName("Image1");
   Image1->setGeometry(796, 476, 420, 172);
+}
+
+// The NEC-2 model and its simulation, in a panel of their own below the picture.
+void TYagibaseform2::BuildSimulationButtons() {
+  Panel2 = ButtonPanel(Client(), "Panel2", {846, 680, 320, 150});
+  Button6 = new QPushButton("Save .nec", Panel2);
+  Button6->setObjectName("Button6");
+  Button6->setGeometry(30, 22, 260, 44);
+  Button6->setFont(Button1->font());
+  Button7 = new QPushButton("Simulate", Panel2);
+  Button7->setObjectName("Button7");
+  Button7->setGeometry(30, 82, 260, 44);
+  Button7->setFont(Button1->font());
+  connect(Button6, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::SaveNec));
+  connect(Button7, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::ShowSimulate));
 }
 
 void TYagibaseform2::FormActivate() {
@@ -160,6 +185,24 @@ void TYagibaseform2::Showbalun() {
   }
   TfmBalunBox balun(this);
   balun.exec();
+}
+
+void TYagibaseform2::SaveNec() {
+  bs::FileDialogOptions options;
+  options.title = "Save NEC-2 model";
+  options.initialDir = bs::CurrentDir();
+  options.defaultExt = "nec";
+  options.filter = "NEC-2 models (*.nec)|*.nec|All files (*.*)|*.*";
+  options.fileName = "Zuzo.nec";
+  const auto path = bs::TheDialogs().SaveFile(options);
+  if (!path) return;
+  bs::exporting::WriteNecDeck(*path, bs::YagiVar::Global(), {});
+  bs::TheDialogs().ShowMessage(*path + " saved");
+}
+
+void TYagibaseform2::ShowSimulate() {
+  TSimulateForm simulate(this, true);
+  simulate.exec();
 }
 
 }  // namespace bs::gui

@@ -27,11 +27,16 @@ class TYagibaseform2 : public TYagibaseform {
   QPushButton* Button3;
   QPushButton* Button4;
   QLabel* Label3;
+  QFrame* Panel2;
+  QPushButton* Button6;  // "Save .nec"
+  QPushButton* Button7;  // "Simulate"
   DrawingWidget* Image1;
 
   void GetStarted();
   void PrintIt();
   void Showbalun();
+  void SaveNec();
+  void ShowSimulate();
   void FormActivate() override;
 
   // The report text (CR LF line ends) into the box, one box line per report line.
@@ -44,6 +49,7 @@ class TYagibaseform2 : public TYagibaseform {
   void BuildMemo();
   void BuildButtons();
   void BuildPicture();
+  void BuildSimulationButtons();
   void ShowCalculated(const bs::design::Report& report);
 };
 
