@@ -36,6 +36,8 @@ class SimulateScreenTest : public DesignScreenTest {
   std::unique_ptr<TSimulateForm> OpenSimulate() {
     auto form = std::make_unique<TSimulateForm>(results.get(), true);
     form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     return form;
   }
 
@@ -99,6 +101,19 @@ TEST_F(SimulateScreenTest, CancelEndsTheRunWithoutAMessage) {
   EXPECT_FALSE(form->Result());
   EXPECT_TRUE(dialogs.Messages().empty());
   EXPECT_TRUE(form->RunButton->isEnabled());
+}
+
+TEST_F(SimulateScreenTest, KeyboardRunsWithEnterAndEscapeClosesARunningSweep) {
+  if (!HaveNec2c()) GTEST_SKIP() << "nec2c is not installed";
+  auto form = OpenSimulate();
+  Type(form->Edit2, "201");
+  QTest::keyClick(form->Edit2, Qt::Key_Tab);
+  EXPECT_EQ(form->focusWidget(), form->Edit3);
+  QTest::keyClick(form->Edit3, Qt::Key_Return);
+  EXPECT_TRUE(form->Running());
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Running()) << "closing the screen ends the run";
 }
 
 TEST_F(SimulateScreenTest, RefusedEntriesAndAMissingEngineGiveOneMessage) {

@@ -75,6 +75,10 @@ TSimulateForm::TSimulateForm(QWidget* owner, bool fromDesign)
   BuildResults();
   SetRunning(false);
   FinishLayout();
+  // Entries, then the run, the results and the buttons under them.
+  QWidget* order[] = {Edit1,        Edit2, Edit3,       ComboBox1, RunButton,
+                      CancelButton, Memo1, PrintButton, CsvButton, BackButton};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   RunButton->setFocus();
 }
 

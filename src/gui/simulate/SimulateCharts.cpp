@@ -20,6 +20,7 @@ QChartView* NewView(QWidget* parent, const char* name, QChart* chart) {
   auto* view = new QChartView(chart, parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
+  view->setFocusPolicy(Qt::NoFocus);  // Tab goes from entry to entry, not through the plots
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(4, 4, 4, 4));
   return view;
