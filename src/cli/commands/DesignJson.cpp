@@ -13,9 +13,10 @@ double Num(long double value) {
 
 Json EntriesJson(const DesignOutcome& o) {
   Json entries;
-  for (const BoxOption& box : BoxOptions()) entries[box.jsonKey] = o.entries.edit[box.box];
-  for (const ChoiceOption& choice : ChoiceOptions())
-    entries[choice.jsonKey] = choice.items.at(o.entries.radio[choice.group]);
+  for (const bs::BoxRow& box : bs::design::DesignBoxes())
+    entries[box.jsonKey] = o.entries.edit[box.box];
+  for (const bs::ChoiceRow& choice : bs::design::DesignChoices())
+    entries[choice.jsonKey] = choice.optionItems.at(o.entries.radio[choice.group]);
   entries["choices"] = bs::design::EncodeChoices(o.entries.radio);
   entries["coax"] = o.coax ? Json(bs::design::CoaxTable[*o.coax].text) : Json(nullptr);
   entries["velocityFactor"] = o.velocityFactor ? Json(*o.velocityFactor) : Json(nullptr);

@@ -22,26 +22,26 @@ std::string CoaxTableText() {
 }
 
 void AddBoxOptions(CLI::App& design, DesignRequest& request) {
-  for (const BoxOption& option : BoxOptions()) {
-    const bs::design::Box box = option.box;
+  for (const bs::BoxRow& row : bs::design::DesignBoxes()) {
+    const auto box = static_cast<bs::design::Box>(row.box);
     design.add_option_function<std::string>(
-        option.flag, [&request, box](const std::string& text) { request.boxes[box] = text; },
-        option.label + StartValueNote(box));
+        row.option, [&request, box](const std::string& text) { request.boxes[box] = text; },
+        bs::OptionHelp(row) + StartValueNote(box));
   }
 }
 
 void AddChoiceOptions(CLI::App& design, DesignRequest& request) {
-  for (const ChoiceOption& option : ChoiceOptions()) {
-    const bs::design::Group group = option.group;
-    const std::vector<std::string> items = option.items;
+  for (const bs::ChoiceRow& row : bs::design::DesignChoices()) {
+    const auto group = static_cast<bs::design::Group>(row.group);
+    const std::vector<std::string> items(row.optionItems.begin(), row.optionItems.end());
     design
         .add_option_function<std::string>(
-            option.flag,
+            row.option,
             [&request, group, items](const std::string& text) {
               const auto at = std::find(items.begin(), items.end(), text);
               request.choices[group] = static_cast<int>(at - items.begin());
             },
-            std::string(option.label) + " (" + items.front() + ")")
+            std::string(row.help) + " (" + items.front() + ")")
         ->check(CLI::IsMember(items));
   }
 }

@@ -46,55 +46,6 @@ void ChooseCoax(const DesignRequest& request, bs::YagiVar::State& state, CliDial
 
 }  // namespace
 
-const std::vector<BoxOption>& BoxOptions() {
-  static const std::vector<BoxOption> options = {
-      {"--freq", bs::design::kFreqBox, "frequency", "Frequency in MHz"},
-      {"--directors", bs::design::kDirectorsBox, "directors", "Number of directors"},
-      {"--element-diam", bs::design::kElemDiamBox, "elementDiameter",
-       "Directors/reflector: diameter of element mm"},
-      {"--element-width", bs::design::kElemWidthBox, "elementWidth",
-       "Directors/reflector: width of element mm"},
-      {"--element-thickness", bs::design::kElemThickBox, "elementThickness",
-       "Directors/reflector: thickness of element mm"},
-      {"--boom", bs::design::kBoomBox, "boom", "Cross-section of boom mm"},
-      {"--dipole-diam", bs::design::kDipoleDiamBox, "dipoleDiameter",
-       "Dipole: diameter of element mm"},
-      {"--dipole-width", bs::design::kDipoleWidthBox, "dipoleWidth", "Dipole: width of element mm"},
-      {"--dipole-thickness", bs::design::kDipoleThickBox, "dipoleThickness",
-       "Dipole: thickness of element mm"},
-      {"--bend", bs::design::kBendBox, "bend", "Diameter of dipole bend mm"},
-      {"--gap", bs::design::kGapBox, "gap", "Dipole gap at feed point mm"},
-  };
-  return options;
-}
-
-const std::vector<ChoiceOption>& ChoiceOptions() {
-  static const std::vector<ChoiceOption> options = {
-      {"--element-shape",
-       bs::design::kElementShapeGroup,
-       "elementShape",
-       "Directors/reflector metal shape",
-       {"round", "square", "strip"}},
-      {"--boom-shape", bs::design::kBoomTypeGroup, "boomShape", "Boom type", {"square", "round"}},
-      {"--mount",
-       bs::design::kMountingGroup,
-       "mount",
-       "Directors/reflector mounting",
-       {"bonded", "insulated", "nonmetal"}},
-      {"--dipole-shape",
-       bs::design::kDipoleShapeGroup,
-       "dipoleShape",
-       "Dipole metal shape",
-       {"round", "square", "strip"}},
-      {"--dipole-mount",
-       bs::design::kDipoleMountGroup,
-       "dipoleMount",
-       "Folded dipole mounting",
-       {"same", "insulated"}},
-  };
-  return options;
-}
-
 std::optional<int> CoaxIndexFromText(const std::string& text) {
   const bool digits =
       !text.empty() && text.size() <= 2 &&

@@ -17,25 +17,6 @@
 
 namespace bs::cli {
 
-// An entry box as a command-line option.
-struct BoxOption {
-  const char* flag;     // "--freq"
-  bs::design::Box box;  // its box on the entry screen
-  const char* jsonKey;  // its name among the JSON entries
-  const char* label;    // what the box asks for
-};
-const std::vector<BoxOption>& BoxOptions();
-
-// A radio group as a command-line option; items in the group's order.
-struct ChoiceOption {
-  const char* flag;
-  bs::design::Group group;
-  const char* jsonKey;
-  const char* label;
-  std::vector<std::string> items;
-};
-const std::vector<ChoiceOption>& ChoiceOptions();
-
 // The coax list entry named by its index in the list or by its exact text.
 std::optional<int> CoaxIndexFromText(const std::string& text);
 

@@ -174,34 +174,13 @@ std::array<int, 6> DecodeChoices(std::string_view choicesText) {
 
 DesignEntries EntriesFromState(const bs::YagiVar::State& s) {
   DesignEntries e;
-  e.edit = {"",
-            s.DesignFreqText,
-            s.DesignDirectorsText,
-            s.DesignElemDiamText,
-            s.DesignDipoleWidthText,
-            s.DesignBoomText,
-            s.DesignDipoleDiamText,
-            s.DesignBendText,
-            s.DesignGapText,
-            s.DesignDipoleThickText,
-            s.DesignElemWidthText,
-            s.DesignElemThickText};
+  for (const BoxRow& row : DesignBoxes()) e.edit[row.box] = row.text.Of(s);
   e.radio = DecodeChoices(s.DesignChoicesText);
   return e;
 }
 
 void SaveEntries(const DesignEntries& e, bs::YagiVar::State& s) {
-  s.DesignFreqText = e.edit[kFreqBox];
-  s.DesignDirectorsText = e.edit[kDirectorsBox];
-  s.DesignElemDiamText = e.edit[kElemDiamBox];
-  s.DesignDipoleWidthText = e.edit[kDipoleWidthBox];
-  s.DesignBoomText = e.edit[kBoomBox];
-  s.DesignDipoleDiamText = e.edit[kDipoleDiamBox];
-  s.DesignBendText = e.edit[kBendBox];
-  s.DesignGapText = e.edit[kGapBox];
-  s.DesignDipoleThickText = e.edit[kDipoleThickBox];
-  s.DesignElemWidthText = e.edit[kElemWidthBox];
-  s.DesignElemThickText = e.edit[kElemThickBox];
+  for (const BoxRow& row : DesignBoxes()) row.text.Of(s) = e.edit[row.box];
   s.DesignChoicesText = EncodeChoices(e.radio);
 }
 
@@ -226,7 +205,7 @@ std::array<std::string, 12> BandPresets(double frequency) {
 
 void ApplyBandPresets(DesignEntries& entries) {
   const auto presets = BandPresets(ParseDouble(entries.edit[kFreqBox]));
-  for (int box = 3; box <= 11; ++box) entries.edit[box] = presets[box];
+  for (const Box box : kSizeBoxes) entries.edit[box] = presets[box];
 }
 
 ShapeBoxes VisibleShapeBoxes(int shapeIndex) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/design/EntryTable.h"
 #include "core/state/YagiVar.h"
 
 namespace bs::design {
@@ -52,31 +53,6 @@ std::optional<std::string> NoteCoax(bs::YagiVar::State& state, int index,
 
 // ---- Boxes and radio groups -------------------------------------------------------------------
 
-// Box numbers of the entry screen (Edit1 .. Edit11).
-enum Box : int {
-  kFreqBox = 1,
-  kDirectorsBox = 2,
-  kElemDiamBox = 3,
-  kDipoleWidthBox = 4,
-  kBoomBox = 5,
-  kDipoleDiamBox = 6,
-  kBendBox = 7,
-  kGapBox = 8,
-  kDipoleThickBox = 9,
-  kElemWidthBox = 10,
-  kElemThickBox = 11,
-};
-
-// Radio group numbers (RadioGroup1 .. RadioGroup5) and their item counts.
-enum Group : int {
-  kBoomTypeGroup = 1,      // 0 "Square section", 1 "Round"
-  kMountingGroup = 2,      // 0 bonded ('Y'), 1 insulated ('I'), 2 non-metal boom ('N')
-  kDipoleShapeGroup = 3,   // 0 round, 1 square, 2 flat ribbon
-  kElementShapeGroup = 4,  // 0 round, 1 square, 2 flat ribbon
-  kDipoleMountGroup = 5,   // 0 same as directors/reflector, 1 fully insulated
-};
-inline constexpr std::array<int, 6> kGroupItems = {0, 2, 3, 3, 3, 2};
-
 // The screen's entries: box texts indexed by box number and selected radio indexes indexed by
 // group number; index 0 of each is unused.
 struct DesignEntries {
@@ -90,7 +66,7 @@ std::string EncodeChoices(const std::array<int, 6>& radio);
 // index beyond a group's last item selects its last item.
 std::array<int, 6> DecodeChoices(std::string_view choicesText);
 
-// GetValues: the shared texts as the screen's entries.
+// GetValues: the shared texts as the screen's entries (through DesignBoxes()).
 DesignEntries EntriesFromState(const bs::YagiVar::State& state);
 // SaveValues: the entries into the shared texts.
 void SaveEntries(const DesignEntries& entries, bs::YagiVar::State& state);

@@ -1,11 +1,13 @@
 #include "core/state/SaveInfo.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/platform/Dialogs.h"
 #include "core/platform/Errors.h"
 #include "core/platform/Numbers.h"
+#include "core/state/BoxTable.h"
 
 namespace bs::SaveInfo {
 
@@ -16,49 +18,52 @@ using bs::YagiVar::State;
 // One line of the file: a fixed comment, or one of the 58 saved texts.
 struct Line {
   const char* comment;
-  std::string State::*text;
-  int yoBox;
+  std::optional<bs::StateText> text;
 };
+
+Line Comment(const char* text) {
+  return {text, std::nullopt};
+}
+
+Line Text(std::string State::*field) {
+  return {nullptr, bs::StateText(field)};
+}
 
 std::vector<Line> FileLayout() {
   std::vector<Line> lines = {
-      {"; This is the storage file for Zuzo.exe, and it is created by the user", nullptr, 0},
-      {"; when he/she accesses the SAVE DATA menu item under FILE.", nullptr, 0},
-      {";", nullptr, 0},
-      {"; The first set of entries form the YO entry screen", nullptr, 0},
+      Comment("; This is the storage file for Zuzo.exe, and it is created by the user"),
+      Comment("; when he/she accesses the SAVE DATA menu item under FILE."),
+      Comment(";"),
+      Comment("; The first set of entries form the YO entry screen"),
   };
-  for (int box = 1; box <= bs::YagiVar::kYOBoxes; ++box) lines.push_back({nullptr, nullptr, box});
+  for (int box = 1; box <= bs::YagiVar::kYOBoxes; ++box)
+    lines.push_back({nullptr, bs::StateText::YOBox(box)});
   const std::vector<Line> rest = {
-      {nullptr, &State::YOFreqFromText, 0},
-      {nullptr, &State::YOBoomMountText, 0},
-      {"; this second set store the Design Zuzo details", nullptr, 0},
-      {nullptr, &State::DesignFreqText, 0},
-      {nullptr, &State::DesignDirectorsText, 0},
-      {nullptr, &State::DesignElemDiamText, 0},
-      {nullptr, &State::DesignDipoleWidthText, 0},
-      {nullptr, &State::DesignBoomText, 0},
-      {nullptr, &State::DesignDipoleDiamText, 0},
-      {nullptr, &State::DesignBendText, 0},
-      {nullptr, &State::DesignGapText, 0},
-      {nullptr, &State::DesignDipoleThickText, 0},
-      {nullptr, &State::DesignElemWidthText, 0},
-      {nullptr, &State::DesignElemThickText, 0},
-      {nullptr, &State::DesignChoicesText, 0},
-      {"; this third set store the Gain Calculation details", nullptr, 0},
-      {nullptr, &State::GainFreqText, 0},
-      {nullptr, &State::GainBoomText, 0},
-      {"; this last set store the Spacing details", nullptr, 0},
-      {nullptr, &State::StackFreqText, 0},
-      {nullptr, &State::StackBeamwidthText, 0},
-      {nullptr, &State::StackPlaneText, 0},
+      Text(&State::YOFreqFromText),
+      Text(&State::YOBoomMountText),
+      Comment("; this second set store the Design Zuzo details"),
+      Text(&State::DesignFreqText),
+      Text(&State::DesignDirectorsText),
+      Text(&State::DesignElemDiamText),
+      Text(&State::DesignDipoleWidthText),
+      Text(&State::DesignBoomText),
+      Text(&State::DesignDipoleDiamText),
+      Text(&State::DesignBendText),
+      Text(&State::DesignGapText),
+      Text(&State::DesignDipoleThickText),
+      Text(&State::DesignElemWidthText),
+      Text(&State::DesignElemThickText),
+      Text(&State::DesignChoicesText),
+      Comment("; this third set store the Gain Calculation details"),
+      Text(&State::GainFreqText),
+      Text(&State::GainBoomText),
+      Comment("; this last set store the Spacing details"),
+      Text(&State::StackFreqText),
+      Text(&State::StackBeamwidthText),
+      Text(&State::StackPlaneText),
   };
   lines.insert(lines.end(), rest.begin(), rest.end());
   return lines;
-}
-
-template <typename S>
-auto& ValueOf(S& state, const Line& line) {
-  return line.yoBox ? state.YOText[line.yoBox] : state.*line.text;
 }
 
 }  // namespace
@@ -79,7 +84,7 @@ std::string DataFileText(const State& state) {
   std::string text;
   for (const Line& line : FileLayout()) {
     if (!text.empty()) text += "\r\n";
-    text += line.comment ? std::string(line.comment) : ValueOf(state, line);
+    text += line.comment ? std::string(line.comment) : line.text->Of(state);
   }
   return text;
 }
@@ -127,7 +132,7 @@ void ReadDataFile(const std::string& path, State& state) {
 void ReadDataValues(bs::TextFileReader& file, State& state) {
   const char separator = bs::DecimalSeparator();
   for (const Line& line : FileLayout())
-    if (!line.comment) ValueOf(state, line) = WithDecimalSeparator(ReadValue(file), separator);
+    if (!line.comment) line.text->Of(state) = WithDecimalSeparator(ReadValue(file), separator);
 }
 
 std::string WithDecimalSeparator(const std::string& text, char separator) {

@@ -44,13 +44,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   return edit;
 }
 
-// A label with its box to the right, on one row.
-QLineEdit* MakeRow(QWidget* parent, QLabel*& label, const char* labelName, const char* editName,
-                   const QString& caption, QPoint at, const QColor& color) {
-  label = MakeLabel(parent, labelName, caption, QRect(at, QSize(kLabelWidth, kRow)), color);
-  return MakeEdit(parent, editName, QRect(at + QPoint(kLabelWidth + 8, 0), QSize(kBoxWidth, kRow)));
-}
-
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& color) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(name);
@@ -65,10 +58,13 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, cons
   return panel;
 }
 
-RadioGroup* MakeGroup(QWidget* parent, const char* name, const QString& title,
-                      const QStringList& items, const QRect& geometry, const QColor& color) {
-  auto* group = new RadioGroup(title, items, parent);
-  group->setObjectName(name);
+RadioGroup* MakeGroup(QWidget* parent, bs::design::Group number, const QRect& geometry,
+                      const QColor& color) {
+  const bs::ChoiceRow& row = bs::RowOf(bs::design::DesignChoices(), number);
+  QStringList items;
+  for (const char* item : row.items) items << ToQ(item);
+  auto* group = new RadioGroup(ToQ(row.title), items, parent);
+  group->setObjectName(row.name);
   group->setGeometry(geometry);
   group->setFont(ControlFont(15));
   group->SetColor(color);
@@ -81,8 +77,6 @@ QLabel* MakeTitle(QWidget* panel, const char* name, const QString& text) {
   title->setAlignment(Qt::AlignCenter);
   return title;
 }
-
-const QStringList kShapes = {"Round", "Square", "Flat ribbon"};
 
 // Focus leaving a box for another control of the screen, not for a menu, a popup or another
 // window.
@@ -110,7 +104,6 @@ TYagibaseform7::TYagibaseform7(QWidget* owner) : TYagibaseform(owner) {
   AdjustMenu();
   BindEvents();
   SetTabOrder();
-  edits_ = {nullptr, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11};
   groups_ = {nullptr, RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5};
   FinishLayout();
   Fixscreen();
@@ -121,19 +114,15 @@ void TYagibaseform7::BuildLeftColumn() {
                       QRect(40, 84, 342, 44), Qt::white);
   Label18->setFont(ControlFont(15, true));
   Label18->setWordWrap(true);
-  Edit1 = MakeRow(Client(), Label4, "Label4", "Edit1", "Frequency in MHz", {40, 134}, Qt::white);
+  Edit1 = MakeRow(Client(), Label4, bs::design::kFreqBox, {40, 134}, Qt::white);
   Edit1->setToolTip("ALWAYS enter frequency first and exit box");
-  Edit2 = MakeRow(Client(), Label5, "Label5", "Edit2", "Number of directors", {40, 176}, Qt::white);
+  Edit2 = MakeRow(Client(), Label5, bs::design::kDirectorsBox, {40, 176}, Qt::white);
   Edit2->setToolTip("Recommend min 8 directors");
-  Edit5 = MakeRow(Client(), Label8, "Label8", "Edit5", "Cross-section of boom mm", {40, 216},
-                  Qt::white);
-  RadioGroup1 = MakeGroup(Client(), "RadioGroup1", "Boom type", {"Square section", "Round"},
-                          QRect(40, 256, 342, 76), Qt::white);
+  Edit5 = MakeRow(Client(), Label8, bs::design::kBoomBox, {40, 216}, Qt::white);
+  RadioGroup1 = MakeGroup(Client(), bs::design::kBoomTypeGroup, QRect(40, 256, 342, 76), Qt::white);
   RadioGroup1->setToolTip("Cross section of boom type");
-  Edit7 = MakeRow(Client(), Label10, "Label10", "Edit7", "Diameter of dipole bend mm", {40, 350},
-                  Qt::white);
-  Edit8 = MakeRow(Client(), Label11, "Label11", "Edit8", "Dipole gap at feed point mm", {40, 390},
-                  Qt::white);
+  Edit7 = MakeRow(Client(), Label10, bs::design::kBendBox, {40, 350}, Qt::white);
+  Edit8 = MakeRow(Client(), Label11, bs::design::kGapBox, {40, 390}, Qt::white);
 }
 
 void TYagibaseform7::BuildCoaxList() {
@@ -155,32 +144,22 @@ void TYagibaseform7::BuildDipolePanel() {
   Panel1 = MakePanel(Client(), "Panel1", QRect(826, 96, 380, 440), Qt::white);
   Label14 = MakeTitle(Panel1, "Label14", "Construction of Dipole");
   RadioGroup3 =
-      MakeGroup(Panel1, "RadioGroup3", "Metal shape", kShapes, QRect(18, 50, 344, 104), Qt::white);
+      MakeGroup(Panel1, bs::design::kDipoleShapeGroup, QRect(18, 50, 344, 104), Qt::white);
   RadioGroup5 =
-      MakeGroup(Panel1, "RadioGroup5", "Folded Dipole mounting",
-                {"Same as Dir/Reflector", "Fully insulated"}, QRect(18, 170, 344, 104), Qt::white);
-  Edit6 =
-      MakeRow(Panel1, Label9, "Label9", "Edit6", "Diameter of element (mm)", {18, 300}, Qt::black);
-  Edit4 = MakeRow(Panel1, Label7, "Label7", "Edit4", "Width of element (mm)", {18, 342}, Qt::black);
-  Edit9 = MakeRow(Panel1, Label13, "Label13", "Edit9", "Thickness of element (mm)", {18, 384},
-                  Qt::black);
+      MakeGroup(Panel1, bs::design::kDipoleMountGroup, QRect(18, 170, 344, 104), Qt::white);
+  Edit6 = MakeRow(Panel1, Label9, bs::design::kDipoleDiamBox, {18, 300}, Qt::black);
+  Edit4 = MakeRow(Panel1, Label7, bs::design::kDipoleWidthBox, {18, 342}, Qt::black);
+  Edit9 = MakeRow(Panel1, Label13, bs::design::kDipoleThickBox, {18, 384}, Qt::black);
 }
 
 void TYagibaseform7::BuildElementPanel() {
   Panel2 = MakePanel(Client(), "Panel2", QRect(428, 96, 380, 440), Qt::white);
   Label15 = MakeTitle(Panel2, "Label15", "Construction of directors/reflector");
-  RadioGroup4 =
-      MakeGroup(Panel2, "RadioGroup4", "Metal shape", kShapes, QRect(18, 50, 344, 104), kCream);
-  RadioGroup2 = MakeGroup(Panel2, "RadioGroup2", "Directors/Reflector mounting",
-                          {"bonded through metal boom", "insulated through metal boom",
-                           "non metal boom (or standoffs)"},
-                          QRect(18, 170, 344, 104), Qt::white);
-  Edit3 =
-      MakeRow(Panel2, Label6, "Label6", "Edit3", "Diameter of element (mm)", {18, 300}, Qt::black);
-  Edit10 =
-      MakeRow(Panel2, Label16, "Label16", "Edit10", "Width of element (mm)", {18, 342}, Qt::black);
-  Edit11 = MakeRow(Panel2, Label17, "Label17", "Edit11", "Thickness of element (mm)", {18, 384},
-                   Qt::black);
+  RadioGroup4 = MakeGroup(Panel2, bs::design::kElementShapeGroup, QRect(18, 50, 344, 104), kCream);
+  RadioGroup2 = MakeGroup(Panel2, bs::design::kMountingGroup, QRect(18, 170, 344, 104), Qt::white);
+  Edit3 = MakeRow(Panel2, Label6, bs::design::kElemDiamBox, {18, 300}, Qt::black);
+  Edit10 = MakeRow(Panel2, Label16, bs::design::kElemWidthBox, {18, 342}, Qt::black);
+  Edit11 = MakeRow(Panel2, Label17, bs::design::kElemThickBox, {18, 384}, Qt::black);
 }
 
 void TYagibaseform7::BuildButtons() {
@@ -194,6 +173,16 @@ void TYagibaseform7::BuildButtons() {
   Button3->setObjectName("Button3");
   Button3->setGeometry(200, 22, 150, 46);
   Button3->setFont(ControlFont(16));
+}
+
+QLineEdit* TYagibaseform7::MakeRow(QWidget* parent, QLabel*& label, bs::design::Box box, QPoint at,
+                                   const QColor& color) {
+  const bs::BoxRow& row = bs::RowOf(bs::design::DesignBoxes(), box);
+  label =
+      MakeLabel(parent, row.labelName, ToQ(row.label), QRect(at, QSize(kLabelWidth, kRow)), color);
+  edits_[box] =
+      MakeEdit(parent, row.name, QRect(at + QPoint(kLabelWidth + 8, 0), QSize(kBoxWidth, kRow)));
+  return edits_[box];
 }
 
 void TYagibaseform7::AdjustMenu() {
@@ -247,14 +236,18 @@ bool TYagibaseform7::eventFilter(QObject* watched, QEvent* event) {
 
 bs::design::DesignEntries TYagibaseform7::Entries() const {
   bs::design::DesignEntries entries;
-  for (int box = 1; box <= 11; ++box) entries.edit[box] = FromQ(edits_[box]->text());
-  for (int group = 1; group <= 5; ++group) entries.radio[group] = groups_[group]->ItemIndex();
+  for (const bs::BoxRow& row : bs::design::DesignBoxes())
+    entries.edit[row.box] = FromQ(edits_[row.box]->text());
+  for (const bs::ChoiceRow& row : bs::design::DesignChoices())
+    entries.radio[row.group] = groups_[row.group]->ItemIndex();
   return entries;
 }
 
 void TYagibaseform7::SetEntries(const bs::design::DesignEntries& entries) {
-  for (int box = 1; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
-  for (int group = 1; group <= 5; ++group) groups_[group]->SetItemIndex(entries.radio[group]);
+  for (const bs::BoxRow& row : bs::design::DesignBoxes())
+    edits_[row.box]->setText(ToQ(entries.edit[row.box]));
+  for (const bs::ChoiceRow& row : bs::design::DesignChoices())
+    groups_[row.group]->SetItemIndex(entries.radio[row.group]);
 }
 
 void TYagibaseform7::Fixscreen() {
@@ -288,7 +281,8 @@ void TYagibaseform7::FormActivate() {
 void TYagibaseform7::Edit1Exit() {
   auto entries = Entries();
   bs::design::ApplyBandPresets(entries);
-  for (int box = 3; box <= 11; ++box) edits_[box]->setText(ToQ(entries.edit[box]));
+  for (const bs::design::Box box : bs::design::kSizeBoxes)
+    edits_[box]->setText(ToQ(entries.edit[box]));
 }
 
 void TYagibaseform7::ShowShapeBoxes(int shape, BoxRow diameter, BoxRow width, BoxRow thickness) {

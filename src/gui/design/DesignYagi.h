@@ -94,6 +94,9 @@ class TYagibaseform7 : public TYagibaseform {
   void AdjustMenu();
   void BindEvents();
   void SetTabOrder();
+  // A box of the table with its label to the left, on one row.
+  QLineEdit* MakeRow(QWidget* parent, QLabel*& label, bs::design::Box box, QPoint at,
+                     const QColor& color);
   // A construction panel's diameter, width and thickness rows for its metal shape.
   struct BoxRow {
     QLabel* label;
