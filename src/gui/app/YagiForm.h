@@ -23,6 +23,9 @@ QColor Olive();
 QFont ComicSans(int pixels);
 // The version line shown in the footer and in the About box.
 QString VersionText();
+// Places a dialog in the middle of the work area of the screen it opens on, rather than over
+// the window that owns it.
+void CentreOnScreen(QWidget* dialog);
 
 class TYagibaseform : public QDialog {
   Q_OBJECT
