@@ -14,6 +14,7 @@
 #include "core/state/YagiVar.h"
 #include "gui/app/About.h"
 #include "gui/platform/ErrorGuard.h"
+#include "gui/platform/KeyboardRules.h"
 #include "gui/platform/Text.h"
 
 namespace bs::gui {
@@ -223,7 +224,9 @@ void TYagibaseform::FormActivate() {
 
 void TYagibaseform::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) Guarded([this] { FormActivate(); });
+  if (event->spontaneous()) return;
+  KeyboardRules::Apply(this);
+  Guarded([this] { FormActivate(); });
 }
 
 void TYagibaseform::done(int result) {

@@ -81,7 +81,8 @@ class TYagibaseform : public QDialog {
   // Records the design geometry of the screen's controls; the last step of every screen's
   // construction.
   void FinishLayout();
-  // Runs when the screen closes in any way (Back, close box, Escape); the hook for SaveValues.
+  // Runs when the screen closes in any way (Back, the close box); the hook for SaveValues.
+  // Escape closes no screen, and Enter presses no button but a focused one (KeyboardRules).
   virtual void FormClose() {}
   void done(int result) override;
   void showEvent(QShowEvent* event) override;
