@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
   bs::YagiVar::StartUpSequence(state);
 
   bs::gui::Application app(argc, argv);
+  // No application display name: Qt would append it to every window's caption.
   QApplication::setApplicationName("Beamsmith");
-  QApplication::setApplicationDisplayName("Beamsmith");
   QGuiApplication::setDesktopFileName("org.beamsmith.Beamsmith");
   // The installed icon (share/icons/hicolor); a portable copy has none and keeps the default.
   QApplication::setWindowIcon(QIcon::fromTheme("org.beamsmith.Beamsmith"));

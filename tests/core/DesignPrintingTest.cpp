@@ -33,7 +33,7 @@ TEST_F(PrintingTest, ReportPrintsBetweenEmptyLinesAndAboveTheSketch) {
   };
   const std::size_t widths[] = {36, 33, 41, 34, 36};
   for (int i = 0; i < 5; ++i) ASSERT_EQ(sketch[i].size(), widths[i]) << i;
-  std::vector<std::string> expected = {"text 10", "line ", "line ", "line "};
+  std::vector<std::string> expected = {"title Zuzo Results", "text 10", "line ", "line ", "line "};
   for (const auto& l : lines) expected.push_back("line " + l);
   expected.insert(expected.end(), {"line ", "line "});
   for (const auto& l : sketch) expected.push_back("line " + l);

@@ -1,5 +1,9 @@
 // The results screen and the balun dialog: the report of a calculation, printing, the balun.
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <fstream>
 #include <sstream>
 
@@ -73,7 +77,9 @@ TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
   QTest::mouseClick(results->Button1, Qt::LeftButton);
 
   EXPECT_EQ(dialogs.events, std::vector<std::string>{"print dialog"});
-  EXPECT_EQ(printer.calls.front(), "text 10");
+  ASSERT_GE(printer.calls.size(), 2u);
+  EXPECT_EQ(printer.calls[0], "title Zuzo Results");
+  EXPECT_EQ(printer.calls[1], "text 10");
   EXPECT_EQ(printer.calls.back(), "end text");
   const auto& lines = printer.lines;
   const auto& sketch = bs::design::DipoleSketchLines();
@@ -93,6 +99,46 @@ TEST_F(ResultsScreenTest, PrintsTheLinesTheBoxHoldsAndTheSketch) {
   std::string joined;
   for (const auto& line : report) joined += line;
   EXPECT_EQ(joined, bs::gui::FromQ(QString(boxText).remove('\n')));
+}
+
+// The x of every cell start and end of a report line in the box, in order.
+std::vector<qreal> CellEdges(const QPlainTextEdit* box, const QString& startsWith) {
+  for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+    if (!block.text().startsWith(startsWith)) continue;
+    qobject_cast<QPlainTextDocumentLayout*>(box->document()->documentLayout())
+        ->ensureBlockLayout(block);
+    const QTextLine line = block.layout()->lineAt(0);
+    std::vector<qreal> edges;
+    const QStringList cells = block.text().split('\t');
+    int at = 0;
+    for (const QString& cell : cells) {
+      if (!cell.isEmpty()) {
+        edges.push_back(line.cursorToX(at));
+        edges.push_back(line.cursorToX(at + int(cell.size())));
+      }
+      at += int(cell.size()) + 1;
+    }
+    return edges;
+  }
+  ADD_FAILURE() << "no line starting " << startsWith.toStdString();
+  return {};
+}
+
+TEST_F(ResultsScreenTest, ReportColumnsStaySeparateAtAnyWindowSize) {
+  State().DesignDirectorsText = "12";
+  StoreDefaultDesign();
+  auto results = Open<TYagibaseform2>();
+  for (const QSize size : {QSize(1245, 960), QSize(1900, 1400), QSize(900, 700)}) {
+    results->resize(size);
+    QCoreApplication::processEvents();
+    const QFontMetricsF metrics(results->Memo1->font());
+    EXPECT_NEAR(results->Memo1->tabStopDistance(), 8 * metrics.averageCharWidth(), 0.01);
+    // Every cell of the widest director row ends before the next one starts.
+    const auto edges = CellEdges(results->Memo1, "12\t");
+    ASSERT_EQ(edges.size(), 14u);
+    for (std::size_t i = 1; i + 1 < edges.size(); i += 2)
+      EXPECT_LT(edges[i], edges[i + 1]) << size.width() << " by " << size.height();
+  }
 }
 
 TEST_F(ResultsScreenTest, CancelledPrintDialogPrintsNothing) {
@@ -127,16 +173,21 @@ TEST_F(ResultsScreenTest, BalunSheetShowsAndPrintsTheLoop) {
   StoreDefaultDesign(12);  // RG-58 at 144.1 MHz
   auto results = Open<TYagibaseform2>();
   testing_support::RecordingPrinter printer;
+  results->move(0, 0);  // the sheet opens in the middle of the screen, not over its owner
   QString loop, coax;
+  QPoint centre, screenCentre;
   testing_support::OnNextModal([&](QDialog* dialog) {
     auto* balun = qobject_cast<TfmBalunBox*>(dialog);
     ASSERT_TRUE(balun);
+    centre = balun->frameGeometry().center();
+    screenCentre = balun->screen()->availableGeometry().center();
     loop = balun->Label1->text();
     coax = balun->Label3->text();
     QTest::mouseClick(balun->Button2, Qt::LeftButton);  // Print
     QTest::mouseClick(balun->Button1, Qt::LeftButton);  // Back
   });
   QTest::mouseClick(results->Button3, Qt::LeftButton);
+  EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
   EXPECT_EQ(loop, "687 mm");
   EXPECT_EQ(coax, "RG-58 (PE) ");
   EXPECT_EQ(printer.calls,

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "core/state/YagiVar.h"
 #include "gui/app/About.h"
 #include "gui/app/Opening.h"
+#include "gui/app/Screens.h"
 #include "gui/platform/ErrorGuard.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedDialogs.h"
@@ -147,18 +149,52 @@ TEST_F(ShellTest, SaveAndRecoverDataThroughTheFileMenu) {
                                                        "beep", "message: Old data reloaded"}));
 }
 
-TEST_F(ShellTest, AboutBoxShowsTheVersion) {
+TEST_F(ShellTest, AboutBoxShowsTheVersionInTheMiddleOfTheScreen) {
   bs::gui::TYagibaseform1 window;
+  window.show();
+  window.move(0, 0);  // centred over its owner would be elsewhere
   std::string caption, version;
+  QPoint centre, screenCentre;
   testing_support::OnNextModal([&](QDialog* about) {
     ASSERT_NE(about, nullptr);
     caption = about->windowTitle().toStdString();
     version = Find<QLabel>(about, "Version")->text().toStdString();
+    centre = about->frameGeometry().center();
+    screenCentre = about->screen()->availableGeometry().center();
     QTest::mouseClick(Find<QPushButton>(about, "OKButton"), Qt::LeftButton);
   });
   window.About1->trigger();
   EXPECT_EQ(caption, "ABOUT ZUZO.EXE");
   EXPECT_EQ(version, bs::gui::VersionText().toStdString());
+  EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
+}
+
+TEST_F(ShellTest, ScreensTakeTheMainWindowsOuterSizeWithItsFrameCountedOnce) {
+  bs::gui::TYagibaseform1 window;
+  window.SetIniPath(IniPath());
+  window.show();
+  window.resize(900, 700);
+  QApplication::processEvents();
+  QSize screenOuter;
+  testing_support::OnNextModal([&](QDialog* screen) {
+    screenOuter = screen->frameGeometry().size();
+    screen->reject();
+  });
+  window.Design_yagi->trigger();
+  EXPECT_EQ(screenOuter, window.frameGeometry().size());
+
+  // A frame that the window manager added after the size was stored is not taken off again.
+  auto& state = bs::YagiVar::Global();
+  state.MainWidth = 1000;
+  state.MainHeight = 800;
+  bs::gui::SetMainFrame(QSize(0, 0));
+  QSize screenInner;
+  testing_support::OnNextModal([&](QDialog* screen) {
+    screenInner = screen->size();
+    screen->reject();
+  });
+  window.Design_yagi->trigger();
+  EXPECT_EQ(screenInner, QSize(1000, 800));
 }
 
 TEST_F(ShellTest, ManualOpensTheContentsOfTheShippedManual) {

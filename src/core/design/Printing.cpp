@@ -12,6 +12,7 @@ namespace {
 constexpr int kReportPointSize = 10;
 constexpr int kTitlePointSize = 12;
 constexpr int kLoopPointSize = 8;
+constexpr const char* kReportTitle = "Zuzo Results";
 
 std::string Spaces(int n) {
   return std::string(n, ' ');
@@ -61,6 +62,7 @@ const std::vector<std::string>& DipoleSketchLines() {
 bool PrintReportLines(const std::vector<std::string>& lines) {
   if (!bs::TheDialogs().PrintDialog()) return false;
   bs::Printer& printer = bs::ThePrinter();
+  printer.SetTitle(kReportTitle);
   printer.BeginText(kReportPointSize);
   WriteEmptyLines(printer, 3);
   for (const auto& line : lines) printer.WriteLine(line);

@@ -17,8 +17,8 @@ std::vector<std::string> ReportLines(const std::string& text);
 // The five-line sketch of the folded dipole with its measuring points, printed under the report.
 const std::vector<std::string>& DipoleSketchLines();
 
-// PrintIt: 10-point text stream with three empty lines, the report lines as given, two empty
-// lines and the sketch.
+// PrintIt: a job titled "Zuzo Results", a 10-point text stream with three empty lines, the
+// report lines as given, two empty lines and the sketch.
 bool PrintReportLines(const std::vector<std::string>& lines);
 
 // Showbalun's check: the balun sheet needs a velocity factor of 0 < v <= 1.

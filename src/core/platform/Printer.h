@@ -20,14 +20,18 @@ class Printer {
   virtual ~Printer() = default;
 
   // Text stream: lines one font height apart from the left margin, tab stops every eight
-  // average character widths, a new page when the next line does not fit or at a form feed,
-  // a too-wide line continuing on the next.
+  // average character widths of the printer font (measured, not counted in characters), a new
+  // page when the next line does not fit or at a form feed, a too-wide line continuing on the
+  // next at a space (a word or number is never split unless it is wider than the page).
   virtual void BeginText(int pointSize) = 0;
   virtual void WriteLine(const std::string& line) = 0;
   virtual void EndText() = 0;
 
-  // Canvas.
+  // The title of the next print job (text stream or canvas) only; a job without one carries
+  // the program's name.
   virtual void SetTitle(const std::string& title) = 0;
+
+  // Canvas.
   virtual void BeginDoc() = 0;
   virtual int PageWidth() = 0;  // device pixels
   virtual void SetFontSize(int pointSize) = 0;

@@ -1,6 +1,7 @@
 #include "gui/app/About.h"
 
 #include <QFrame>
+#include <QShowEvent>
 
 #include "gui/app/Pictures.h"
 #include "gui/app/YagiForm.h"
@@ -53,6 +54,11 @@ TfmAboutBox::TfmAboutBox(QWidget* owner) : QDialog(owner) {
 
 void TfmAboutBox::Fixscreen() {
   Version->setText(VersionText());
+}
+
+void TfmAboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) CentreOnScreen(this);
 }
 
 }  // namespace bs::gui

@@ -17,6 +17,9 @@ class TfmAboutBox : public QDialog {
   QPushButton* OKButton;
 
   void Fixscreen();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace bs::gui

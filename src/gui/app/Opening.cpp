@@ -177,6 +177,7 @@ void TYagibaseform1::ResizeKit1ExitResize() {
   auto& state = bs::YagiVar::Global();
   state.MainHeight = frameGeometry().height();
   state.MainWidth = frameGeometry().width();
+  SetMainFrame(frameGeometry().size() - size());
 }
 
 }  // namespace bs::gui

@@ -10,6 +10,7 @@ std::map<ScreenId, ScreenFactory>& Registry() {
   return registry;
 }
 QWidget* g_mainWindow = nullptr;
+QSize g_mainFrame;
 }  // namespace
 
 void SetMainWindow(QWidget* window) {
@@ -17,6 +18,12 @@ void SetMainWindow(QWidget* window) {
 }
 QWidget* MainWindow() {
   return g_mainWindow;
+}
+void SetMainFrame(QSize frame) {
+  g_mainFrame = frame;
+}
+QSize MainFrame() {
+  return g_mainFrame;
 }
 
 void RegisterScreen(ScreenId id, ScreenFactory factory) {

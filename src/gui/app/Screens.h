@@ -18,6 +18,12 @@ QDialog* CreateScreen(ScreenId id, QWidget* owner);
 // The main window, whose size and frame every screen opened from a menu takes.
 void SetMainWindow(QWidget* window);
 QWidget* MainWindow();
+// The main window's frame (outer size less inner size) at the moment its outer size was stored
+// in MainWidth and MainHeight. A window manager may add the frame only after the first resize,
+// so the frame of that moment, not of a later one, turns the stored size back into the inner
+// size and counts the frame exactly once.
+void SetMainFrame(QSize frame);
+QSize MainFrame();
 
 // Registers every screen of the program; called once at start-up (and by the screen tests).
 void RegisterAllScreens();

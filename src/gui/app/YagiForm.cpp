@@ -1,6 +1,7 @@
 #include "gui/app/YagiForm.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "core/state/YagiVar.h"
 #include "gui/app/About.h"
 #include "gui/platform/ErrorGuard.h"
+#include "gui/platform/KeyboardRules.h"
 #include "gui/platform/Text.h"
 
 namespace bs::gui {
@@ -29,6 +31,15 @@ QFont ComicSans(int pixels) {
 
 QString VersionText() {
   return QStringLiteral("Beamsmith version ") + QString::fromUtf8(bs::kVersion);
+}
+
+void CentreOnScreen(QWidget* dialog) {
+  const QScreen* screen = dialog->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = dialog->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  dialog->move(frame.topLeft());
 }
 
 TYagibaseform::TYagibaseform(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
@@ -184,8 +195,7 @@ void TYagibaseform::ModalScreen(ScreenId id) {
   const auto& state = bs::YagiVar::Global();
   if (state.MainWidth > 0 && state.MainHeight > 0) {
     // MainWidth and MainHeight are outer sizes; a screen's frame is like the main window's.
-    const QWidget* main = MainWindow();
-    const QSize frame = main ? main->frameGeometry().size() - main->size() : QSize(0, 0);
+    const QSize frame = MainFrame();
     screen->resize(state.MainWidth - frame.width(), state.MainHeight - frame.height());
   }
   screen->exec();
@@ -214,7 +224,9 @@ void TYagibaseform::FormActivate() {
 
 void TYagibaseform::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) Guarded([this] { FormActivate(); });
+  if (event->spontaneous()) return;
+  KeyboardRules::Apply(this);
+  Guarded([this] { FormActivate(); });
 }
 
 void TYagibaseform::done(int result) {

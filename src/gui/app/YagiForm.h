@@ -23,6 +23,9 @@ QColor Olive();
 QFont ComicSans(int pixels);
 // The version line shown in the footer and in the About box.
 QString VersionText();
+// Places a dialog in the middle of the work area of the screen it opens on, rather than over
+// the window that owns it.
+void CentreOnScreen(QWidget* dialog);
 
 class TYagibaseform : public QDialog {
   Q_OBJECT
@@ -78,7 +81,8 @@ class TYagibaseform : public QDialog {
   // Records the design geometry of the screen's controls; the last step of every screen's
   // construction.
   void FinishLayout();
-  // Runs when the screen closes in any way (Back, close box, Escape); the hook for SaveValues.
+  // Runs when the screen closes in any way (Back, the close box); the hook for SaveValues.
+  // Escape closes no screen, and Enter presses no button but a focused one (KeyboardRules).
   virtual void FormClose() {}
   void done(int result) override;
   void showEvent(QShowEvent* event) override;

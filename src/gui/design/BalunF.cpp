@@ -94,7 +94,9 @@ void TfmBalunBox::BuildButtons() {
 
 void TfmBalunBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) Guarded([this] { FixLabels(); });
+  if (event->spontaneous()) return;
+  CentreOnScreen(this);
+  Guarded([this] { FixLabels(); });
 }
 
 void TfmBalunBox::FixLabels() {

@@ -70,7 +70,7 @@ void TYagibaseform2::BuildMemo() {
   Memo1->setFont(PixelFont("MS Sans Serif", 13));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // tab stops every eight average character widths, as on the printed page
-  Memo1->setTabStopDistance(8 * Memo1->fontMetrics().averageCharWidth());
+  Memo1->setTabStopDistance(8 * QFontMetricsF(Memo1->font()).averageCharWidth());
 }
 
 void TYagibaseform2::BuildButtons() {

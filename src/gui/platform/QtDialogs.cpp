@@ -88,7 +88,14 @@ std::optional<std::string> QtDialogs::SaveFile(const bs::FileDialogOptions& opti
 }
 
 bool QtDialogs::PrintDialog() {
-  QPrintDialog dialog(&SharedPrinter(), ActiveParent());
+  // Every print prints all of its pages, so the dialog offers no page range, selection or
+  // current page.
+  QPrinter& printer = SharedPrinter();
+  printer.setPrintRange(QPrinter::AllPages);
+  QPrintDialog dialog(&printer, ActiveParent());
+  dialog.setOptions(dialog.options() &
+                    ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
+                      QAbstractPrintDialog::PrintCurrentPage));
   return dialog.exec() == QDialog::Accepted;
 }
 

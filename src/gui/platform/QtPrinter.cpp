@@ -1,7 +1,9 @@
 #include "gui/platform/QtPrinter.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPrinter>
+#include <algorithm>
 
 #include "core/platform/Errors.h"
 #include "gui/platform/Drawing.h"
@@ -12,20 +14,79 @@ namespace bs::gui {
 namespace {
 
 constexpr int kTabColumns = 8;
+constexpr qreal kLeastMarginMm = 12;
+const char* const kUntitledJob = "Beamsmith";
 
-// The longest start of the line that fits the width (at least one character).
-int FittingLength(const QFontMetrics& metrics, const QString& line, int width) {
-  if (metrics.horizontalAdvance(line) <= width) return line.size();
-  int low = 1, high = line.size();
+// One piece of text at its place on a printed row.
+struct Piece {
+  int x;
+  QString text;
+};
+using Row = QList<Piece>;
+
+// The longest start of the text that fits the width (at least one character).
+int FittingLength(const QFontMetrics& metrics, const QString& text, int width) {
+  if (metrics.horizontalAdvance(text) <= width) return int(text.size());
+  int low = 1, high = int(text.size());
   while (low < high) {
     const int mid = (low + high + 1) / 2;
-    if (metrics.horizontalAdvance(line.left(mid)) <= width) {
+    if (metrics.horizontalAdvance(text.left(mid)) <= width) {
       low = mid;
     } else {
       high = mid - 1;
     }
   }
   return low;
+}
+
+// Lays one line out in rows of the page width. A tab advances to the next multiple of the tab
+// width, measured from the row's start; a word that does not fit on a row that already holds
+// text goes to the next row, so a row ends at a space or tab, never inside a word or number.
+// Only a word wider than the whole page is cut.
+QList<Row> LayOut(const QString& line, const QFontMetrics& metrics, int tabWidth, int pageWidth) {
+  QList<Row> rows(1);
+  int x = 0;
+  qsizetype i = 0;
+  while (i < line.size()) {
+    const QChar c = line[i];
+    if (c == '\t') {
+      x = (x / tabWidth + 1) * tabWidth;
+      ++i;
+      continue;
+    }
+    if (c == ' ') {
+      x += metrics.horizontalAdvance(c);
+      ++i;
+      continue;
+    }
+    qsizetype end = i;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+    QString word = line.mid(i, end - i);
+    i = end;
+    if (x + metrics.horizontalAdvance(word) > pageWidth && !rows.last().isEmpty()) {
+      rows.append(Row());
+      x = 0;
+    }
+    while (x + metrics.horizontalAdvance(word) > pageWidth && word.size() > 1) {
+      const int fit = FittingLength(metrics, word, std::max(1, pageWidth - x));
+      rows.last().append({x, word.left(fit)});
+      rows.append(Row());
+      x = 0;
+      word = word.mid(fit);
+    }
+    rows.last().append({x, word});
+    x += metrics.horizontalAdvance(word);
+  }
+  return rows;
+}
+
+// Raises each page margin to at least 12 mm, so nothing prints at the paper's edge.
+void KeepMargins(QPrinter& printer) {
+  const QMarginsF now = printer.pageLayout().margins(QPageLayout::Millimeter);
+  const QMarginsF least(std::max(now.left(), kLeastMarginMm), std::max(now.top(), kLeastMarginMm),
+                        std::max(now.right(), kLeastMarginMm),
+                        std::max(now.bottom(), kLeastMarginMm));
+  if (least != now) printer.setPageMargins(least, QPageLayout::Millimeter);
 }
 
 }  // namespace
@@ -37,10 +98,18 @@ QtPrinter::~QtPrinter() {
 }
 
 void QtPrinter::Begin() {
+  KeepMargins(printer_);
+  // A job is titled by the SetTitle before it, or by the program's name, never by an earlier job.
+  printer_.setDocName(title_.isEmpty() ? QString(kUntitledJob) : title_);
+  title_.clear();
   if (!painter_.begin(&printer_)) throw bs::Error("Printing failed: the printer cannot be opened");
   painter_.setFont(QFont(font_, &printer_));
   pages_ = 1;
   y_ = 0;
+}
+
+void QtPrinter::End() {
+  if (painter_.isActive()) painter_.end();
 }
 
 void QtPrinter::NewPage() {
@@ -54,36 +123,19 @@ void QtPrinter::BeginText(int pointSize) {
   Begin();
 }
 
-QString QtPrinter::ExpandTabs(const QString& line) const {
-  // Tab stops every eight average character widths, expressed in spaces of that width.
-  QString out;
-  for (const QChar c : line) {
-    if (c == '\t') {
-      out += QString(kTabColumns - out.size() % kTabColumns, ' ');
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 void QtPrinter::PrintWrapped(const QString& line) {
   const QFontMetrics metrics(painter_.font(), &printer_);
-  const int width = printer_.width();
-  const int height = printer_.height();
-  QString rest = line;
-  do {
-    const int fit = FittingLength(metrics, rest, width);
-    if (y_ + metrics.height() > height && y_ > 0) NewPage();
-    painter_.drawText(0, y_ + metrics.ascent(), rest.left(fit));
+  const int tabWidth = std::max(1, kTabColumns * metrics.averageCharWidth());
+  for (const Row& row : LayOut(line, metrics, tabWidth, printer_.width())) {
+    if (y_ + metrics.height() > printer_.height() && y_ > 0) NewPage();
+    for (const Piece& piece : row) painter_.drawText(piece.x, y_ + metrics.ascent(), piece.text);
     y_ += metrics.height();
-    rest = rest.mid(fit);
-  } while (!rest.isEmpty());
+  }
 }
 
 void QtPrinter::WriteLine(const std::string& line) {
   if (!painter_.isActive()) return;
-  const QStringList pieces = ExpandTabs(ToQ(line)).split('\f');
+  const QStringList pieces = ToQ(line).split('\f');
   for (int i = 0; i < pieces.size(); ++i) {
     if (i > 0) NewPage();
     if (i == pieces.size() - 1 || !pieces[i].isEmpty()) PrintWrapped(pieces[i]);
@@ -91,11 +143,11 @@ void QtPrinter::WriteLine(const std::string& line) {
 }
 
 void QtPrinter::EndText() {
-  if (painter_.isActive()) painter_.end();
+  End();
 }
 
 void QtPrinter::SetTitle(const std::string& title) {
-  printer_.setDocName(ToQ(title));
+  title_ = ToQ(title);
 }
 
 void QtPrinter::BeginDoc() {
@@ -124,7 +176,7 @@ void QtPrinter::StretchDraw(const bs::Rect& r, const bs::Picture& picture) {
 }
 
 void QtPrinter::EndDoc() {
-  if (painter_.isActive()) painter_.end();
+  End();
 }
 
 }  // namespace bs::gui

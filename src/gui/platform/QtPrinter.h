@@ -1,7 +1,7 @@
 #pragma once
 // The platform's printer on QPrinter: the printer chosen in the print dialog (print to file
 // gives a PDF), as a text stream and as a canvas. Any QPaintDevice-backed QPrinter works, so
-// tests can print to a PDF file.
+// tests can print to a PDF file. Every job gets margins of at least 12 mm and its own title.
 #include <QFont>
 #include <QPainter>
 #include <memory>
@@ -33,13 +33,14 @@ class QtPrinter : public bs::Printer {
 
  private:
   void Begin();
+  void End();
   void NewPage();
-  QString ExpandTabs(const QString& line) const;
   void PrintWrapped(const QString& line);
 
   QPrinter& printer_;
   QPainter painter_;
   QFont font_;
+  QString title_;  // of the next job
   int y_ = 0;
   int pages_ = 0;
 };

@@ -1,7 +1,10 @@
 #include "gui/platform/ResizeKit.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +14,31 @@ namespace bs::gui {
 double FontPixels(const QFont& font) {
   return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
 }
+
+namespace {
+
+double AverageCharWidth(const QFont& font) {
+  return QFontMetricsF(font).averageCharWidth();
+}
+
+// The tab stop of a text box in average character widths of its font; 0 for a control that
+// has none. Tab stops are set in pixels and so do not follow a scaled font by themselves.
+double TabChars(const QWidget* widget) {
+  double distance = 0;
+  if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+    distance = plain->tabStopDistance();
+  if (const auto* rich = qobject_cast<const QTextEdit*>(widget)) distance = rich->tabStopDistance();
+  const double average = AverageCharWidth(widget->font());
+  return average > 0 ? distance / average : 0;
+}
+
+void SetTabChars(QWidget* widget, double chars) {
+  const double distance = chars * AverageCharWidth(widget->font());
+  if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) plain->setTabStopDistance(distance);
+  if (auto* rich = qobject_cast<QTextEdit*>(widget)) rich->setTabStopDistance(distance);
+}
+
+}  // namespace
 
 ResizeKit::ResizeKit(QWidget* client, QSize designSize)
     : QObject(client), client_(client), designSize_(designSize) {
@@ -25,7 +53,7 @@ void ResizeKit::CaptureChildren(QWidget* parent) {
         widget->objectName().startsWith("qt_"))
       continue;
     if (parent->layout() && parent->layout()->indexOf(widget) >= 0) continue;
-    placed_.push_back({widget, widget->geometry(), FontPixels(widget->font())});
+    placed_.push_back({widget, widget->geometry(), FontPixels(widget->font()), TabChars(widget)});
     CaptureChildren(widget);
   }
 }
@@ -56,6 +84,7 @@ void ResizeKit::Rescale() {
     const int bottom = int(std::lround((g.top() + g.height()) * ry));
     p.widget->setGeometry(left, top, right - left, bottom - top);
     p.widget->setFont(scaledFont(p.widget->font(), p.fontPixels));
+    if (p.tabChars > 0) SetTabChars(p.widget, p.tabChars);
   }
 }
 

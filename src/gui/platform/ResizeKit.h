@@ -34,6 +34,7 @@ class ResizeKit : public QObject {
     QPointer<QWidget> widget;
     QRect geometry;
     double fontPixels;
+    double tabChars;  // a text box's tab stop in average character widths, 0 for other controls
   };
   void CaptureChildren(QWidget* parent);
 
