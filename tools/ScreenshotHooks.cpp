@@ -69,6 +69,7 @@ void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& 
   save(balun, dir, "06-balun");
   balun.hide();
   SimulateShot(results, dir, save);
+  SaveExportScreenshots(mainWindow, results, dir, save);
   results.hide();
 }
 

@@ -1,6 +1,8 @@
 #include "gui/app/Screens.h"
 #include "gui/design/DesignYagi.h"
 #include "gui/design/Showdesign.h"
+#include "gui/export/MmanaFile.h"
+#include "gui/export/YOdetails.h"
 
 namespace bs::gui {
 
@@ -8,6 +10,8 @@ namespace bs::gui {
 void RegisterAllScreens() {
   RegisterScreen(ScreenId::DesignYagi, [](QWidget* owner) { return new TYagibaseform7(owner); });
   RegisterScreen(ScreenId::Results, [](QWidget* owner) { return new TYagibaseform2(owner); });
+  RegisterScreen(ScreenId::YO, [](QWidget* owner) { return new TYagibaseform5(owner); });
+  RegisterScreen(ScreenId::Mmana, [](QWidget* owner) { return new TYagibaseform6(owner); });
 }
 
 }  // namespace bs::gui

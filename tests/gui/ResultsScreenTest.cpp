@@ -63,8 +63,8 @@ TEST_F(ResultsScreenTest, MenuAndButtons) {
   EXPECT_FALSE(results->Design_yagi->isVisible());
   EXPECT_FALSE(results->Design_yagi->isEnabled());
   EXPECT_TRUE(results->Help1->menuAction()->isVisible());
-  EXPECT_FALSE(results->Button2->isEnabled()) << "Create YO";
-  EXPECT_FALSE(results->Button5->isEnabled()) << "Create .maa";
+  EXPECT_TRUE(results->Button2->isEnabled()) << "Create YO";
+  EXPECT_TRUE(results->Button5->isEnabled()) << "Create .maa";
   EXPECT_EQ(results->Label2->text(), bs::gui::VersionText());
 }
 

@@ -39,6 +39,11 @@ class ScriptedDialogs : public bs::Dialogs {
     auto answer = Pop(inputAnswers, std::optional<std::string>());
     return answer ? *answer : defaultAnswer;
   }
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& defaultAnswer) override {
+    events.push_back("input: " + caption + " | " + prompt + " | " + defaultAnswer);
+    return Pop(inputAnswers, std::optional<std::string>());
+  }
   std::optional<std::string> OpenFile(const bs::FileDialogOptions& o) override {
     events.push_back("open: " + o.title);
     return Pop(fileAnswers, std::optional<std::string>());

@@ -128,6 +128,12 @@ bool ReadYagFile(State& state, const std::string& path) {
   return true;
 }
 
+std::string ExportStartFolder(const std::string& name) {
+  const std::string dir = bs::CurrentDir();
+  const std::string folder = bs::JoinPath(dir, "\\" + name);
+  return bs::DirectoryExists(folder) ? folder : dir;
+}
+
 std::string YagLoadedMessage(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

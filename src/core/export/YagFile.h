@@ -57,6 +57,10 @@ std::string LastNumber(const std::string& line);
 // A line 3 without an integer raises bs::ConvertError with the frequency already taken.
 bool ReadYagFile(bs::YagiVar::State& state, const std::string& path);
 
+// Where the export file dialogs open: the folder `name` ("YOFiles", "MmanaFiles") under the
+// working directory when it exists, else the working directory itself.
+std::string ExportStartFolder(const std::string& name);
+
 // "   name loaded   " for a path (the name after the last folder separator).
 std::string YagLoadedMessage(const std::string& path);
 

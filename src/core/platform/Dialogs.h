@@ -28,6 +28,13 @@ class Dialogs {
   // One-line question; Cancel returns the default answer.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& defaultAnswer) = 0;
+  // The same question where Cancel matters: nothing when the user cancels. An implementation
+  // that cannot tell Cancel apart answers with InputBox.
+  virtual std::optional<std::string> InputQuery(const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& defaultAnswer) {
+    return InputBox(caption, prompt, defaultAnswer);
+  }
   // File dialogs; nothing when the user cancels.
   virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> SaveFile(const FileDialogOptions& options) = 0;

@@ -4,13 +4,17 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <memory>
+
 #include "core/design/Design.h"
 #include "core/export/NecDeck.h"
+#include "core/export/YagFile.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/TextFile.h"
 #include "core/state/YagiVar.h"
 #include "gui/design/BalunF.h"
 #include "gui/design/DesignPictures.h"
+#include "gui/export/ExportWidgets.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
 #include "gui/simulate/Simulate.h"
@@ -90,9 +94,8 @@ void TYagibaseform2::BuildButtons() {
     *buttons[i].first = button;
     top += 60;
   }
-  // the YO and .maa exports are not part of this program yet
-  Button2->setEnabled(false);
-  Button5->setEnabled(false);
+  connect(Button2, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::SaveYO));
+  connect(Button5, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::MakeMMana));
   connect(Button1, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::PrintIt));
   connect(Button3, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::Showbalun));
   connect(Button4, &QPushButton::clicked, this, &QDialog::accept);
@@ -176,6 +179,20 @@ std::vector<std::string> TYagibaseform2::Memo1Lines() const {
 
 void TYagibaseform2::PrintIt() {
   bs::design::PrintReportLines(Memo1Lines());
+}
+
+void TYagibaseform2::SaveYO() {
+  const auto path = exporting::AskForYagFile("Zuzo Optimiser (*.yag)|*.yag|All files (*.*)|*.*");
+  if (!path) return;
+  // A failed write raises before the message and keeps any earlier file.
+  bs::exporting::WriteDesignYag(bs::YagiVar::Global(), *path);
+  bs::TheDialogs().Beep();
+  bs::TheDialogs().ShowMessage(*path + bs::exporting::kYagCreated);
+}
+
+void TYagibaseform2::MakeMMana() {
+  std::unique_ptr<QDialog> mmana(CreateScreen(ScreenId::Mmana, this));
+  if (mmana) mmana->exec();
 }
 
 void TYagibaseform2::Showbalun() {

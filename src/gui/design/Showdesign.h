@@ -37,6 +37,8 @@ class TYagibaseform2 : public TYagibaseform {
   void Showbalun();
   void SaveNec();
   void ShowSimulate();
+  void SaveYO();
+  void MakeMMana();
   void FormActivate() override;
 
   // The report text (CR LF line ends) into the box, one box line per report line.

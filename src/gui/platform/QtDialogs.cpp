@@ -73,10 +73,17 @@ bool QtDialogs::Confirm(const std::string& text, bs::ConfirmButtons buttons) {
 
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultAnswer) {
+  return InputQuery(caption, prompt, defaultAnswer).value_or(defaultAnswer);
+}
+
+std::optional<std::string> QtDialogs::InputQuery(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& defaultAnswer) {
   bool ok = false;
   const QString answer = QInputDialog::getText(ActiveParent(), ToQ(caption), ToQ(prompt),
                                                QLineEdit::Normal, ToQ(defaultAnswer), &ok);
-  return ok ? FromQ(answer) : defaultAnswer;
+  if (!ok) return {};
+  return FromQ(answer);
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const bs::FileDialogOptions& options) {

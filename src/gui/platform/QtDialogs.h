@@ -14,6 +14,8 @@ class QtDialogs : public bs::Dialogs {
   bool Confirm(const std::string& text, bs::ConfirmButtons buttons) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultAnswer) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& defaultAnswer) override;
   std::optional<std::string> OpenFile(const bs::FileDialogOptions& options) override;
   std::optional<std::string> SaveFile(const bs::FileDialogOptions& options) override;
   bool PrintDialog() override;
