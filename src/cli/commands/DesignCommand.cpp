@@ -9,6 +9,7 @@
 #include "cli/commands/DesignJson.h"
 #include "cli/commands/DesignOptions.h"
 #include "cli/commands/DesignRequest.h"
+#include "cli/commands/ExportOptions.h"
 #include "core/export/NecDeck.h"
 
 namespace bs::cli {
@@ -20,6 +21,7 @@ class DesignCommand final : public Command {
   void Define(CLI::App& design) override {
     AddDesignEntryOptions(design, request_);
     design.add_flag("--json", request_.json, "Print every input and computed value as JSON");
+    AddDesignExportOptions(design, exports_);
     design.add_option("--nec", necFile_,
                       "Also write the NEC-2 model of the design (for nec2c) to this file");
     design.add_option("--nec-dipole", necDipole_, "Driven element of the NEC-2 model (single)")
@@ -31,6 +33,7 @@ class DesignCommand final : public Command {
     if (const auto conflict = RequestConflict(request_)) throw UsageError(*conflict);
     const DesignOutcome outcome = RunDesign(request_, err);
     if (necFile_) bs::exporting::WriteNecDeck(*necFile_, outcome.results, {necDipole_ == "folded"});
+    WriteDesignExports(exports_, outcome.results);
     if (request_.json)
       PrintJson(out, DesignJson(outcome));
     else
@@ -42,6 +45,7 @@ class DesignCommand final : public Command {
   DesignRequest request_;
   std::optional<std::string> necFile_;
   std::string necDipole_ = "single";
+  DesignExports exports_;
 };
 
 const Registration kDesign{"design", "Design a DL6WU long Zuzo and print the report",
