@@ -15,17 +15,28 @@ bool IsEnter(int key) {
   return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The list's current entry becomes its selected one, or none when nothing is selected, so the
-// first arrow key moves from there rather than from an entry that only looks unchosen.
-void MakeCurrentTheSelected(QAbstractItemView* list) {
+// When the list holds a selected entry, that entry becomes its current one, so the arrow keys
+// move on from the chosen coax rather than from an entry the list picked by itself.
+void MakeTheSelectedCurrent(QAbstractItemView* list) {
   QItemSelectionModel* selection = list->selectionModel();
   if (!selection) return;
   const QModelIndexList selected = selection->selectedIndexes();
-  if (selected.isEmpty()) {
-    selection->clearCurrentIndex();
-  } else {
+  if (!selected.isEmpty())
     selection->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
-  }
+}
+
+// With nothing selected, the first Up or Down chooses the entry the list shows as current (the
+// first one) instead of skipping past it, and Home chooses the first entry even when it is
+// already the current one.
+bool ChooseTheCurrentEntry(QAbstractItemView* list, int key) {
+  QItemSelectionModel* selection = list->selectionModel();
+  if (!selection || selection->hasSelection() || !list->model()) return false;
+  QModelIndex chosen;
+  if (key == Qt::Key_Down || key == Qt::Key_Up) chosen = selection->currentIndex();
+  if (key == Qt::Key_Home) chosen = list->model()->index(0, 0, list->rootIndex());
+  if (!chosen.isValid()) return false;
+  selection->setCurrentIndex(chosen, QItemSelectionModel::ClearAndSelect);
+  return true;
 }
 
 }  // namespace
@@ -52,6 +63,10 @@ void KeyboardRules::Apply(QWidget* window) {
 
 bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) return ListFocusIn(watched, event);
+  if (event->type() == QEvent::KeyPress && watched != parent()) {
+    auto* list = qobject_cast<QAbstractItemView*>(watched);
+    return list && ChooseTheCurrentEntry(list, static_cast<QKeyEvent*>(event)->key());
+  }
   // Keys reach the window only when the control with the focus has left them alone.
   if (event->type() == QEvent::KeyPress && watched == parent()) {
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -81,7 +96,7 @@ bool KeyboardRules::ListFocusIn(QObject* watched, QEvent* event) {
   inFocusIn_ = true;
   QCoreApplication::sendEvent(list, event);
   inFocusIn_ = false;
-  MakeCurrentTheSelected(list);
+  MakeTheSelectedCurrent(list);
   return true;
 }
 

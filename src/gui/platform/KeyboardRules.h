@@ -2,8 +2,9 @@
 // The keyboard of a screen, the same on every screen: Enter in an entry box, list or group moves
 // on to the next control as Tab does (so leaving a box runs its exit handler), a push button
 // takes Enter only while it has the focus (no button is the window's default), Escape closes
-// nothing, and a list's current entry is its selected one when the list gets the focus (so the
-// first arrow key does not skip an entry).
+// nothing, and a list's current entry is its selected one when the list gets the focus (with
+// nothing selected the first arrow key chooses the entry shown as current instead of skipping
+// it).
 #include <QObject>
 
 class QWidget;
