@@ -103,15 +103,22 @@ TEST_F(SimulateScreenTest, CancelEndsTheRunWithoutAMessage) {
   EXPECT_TRUE(form->RunButton->isEnabled());
 }
 
-TEST_F(SimulateScreenTest, KeyboardRunsWithEnterAndEscapeClosesARunningSweep) {
+TEST_F(SimulateScreenTest, KeyboardRunsWithEnterOnRunAndClosingEndsARunningSweep) {
   if (!HaveNec2c()) GTEST_SKIP() << "nec2c is not installed";
   auto form = OpenSimulate();
   Type(form->Edit2, "201");
   QTest::keyClick(form->Edit2, Qt::Key_Tab);
   EXPECT_EQ(form->focusWidget(), form->Edit3);
+  // Enter moves on as Tab does; on the focused Run button it runs.
   QTest::keyClick(form->Edit3, Qt::Key_Return);
+  EXPECT_EQ(form->focusWidget(), form->ComboBox1);
+  QTest::keyClick(form->ComboBox1, Qt::Key_Return);
+  ASSERT_EQ(form->focusWidget(), form->RunButton);
+  QTest::keyClick(form->RunButton, Qt::Key_Return);
   EXPECT_TRUE(form->Running());
-  QTest::keyClick(form.get(), Qt::Key_Escape);
+  QTest::keyClick(form.get(), Qt::Key_Escape);  // Escape closes no screen
+  EXPECT_TRUE(form->isVisible());
+  form->close();
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(form->Running()) << "closing the screen ends the run";
 }
