@@ -9,7 +9,7 @@ namespace bs {
 const std::vector<ManualTopic>& ManualTopics() {
   static const std::vector<ManualTopic> topics = {
       {0, "index.html"}, {30, "design.html"}, {60, "stacking.html"},   {70, "swr.html"},
-      {90, "yo.html"},   {120, "gain.html"},  {135, "impedance.html"},
+      {90, "yo.html"},   {120, "gain.html"},  {135, "impedance.html"}, {150, "simulate.html"},
   };
   return topics;
 }

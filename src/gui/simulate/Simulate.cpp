@@ -167,6 +167,11 @@ void TSimulateForm::ComboBox1Change() {
   Edit3->setText(ComboBox1->currentIndex() == 1 ? "200" : "50");
 }
 
+void TSimulateForm::ContentsHTML1Click() {
+  TYagibaseform::ContentsHTML1Click();
+  ShowManualTopic("\\Zuzo.chm", 150);
+}
+
 void TSimulateForm::RunButtonClick() {
   if (Running()) return;
   bs::exporting::NecOptions options;

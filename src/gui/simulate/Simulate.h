@@ -48,6 +48,7 @@ class TSimulateForm : public TYagibaseform {
   void PrintButtonClick();
   void CsvButtonClick();
   void ComboBox1Change();
+  void ContentsHTML1Click() override;
 
   bool Running() const { return worker_.joinable() && !finished_; }
   const std::optional<bs::simulate::SweepResult>& Result() const { return result_; }
