@@ -112,7 +112,6 @@ void TSimulateForm::BuildEntries() {
 
 void TSimulateForm::BuildButtons() {
   RunButton = Button("&Run", "RunButton", Client(), {kColumn, 194, 170, 36});
-  RunButton->setDefault(true);
   CancelButton =
       Button("&Cancel run", "CancelButton", Client(), {kColumn + kColumnWidth - 170, 194, 170, 36});
   PrintButton = Button("&Print", "PrintButton", Client(), {kColumn, 790, 170, 36});
