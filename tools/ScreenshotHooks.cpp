@@ -11,6 +11,7 @@
 #include "gui/design/DesignYagi.h"
 #include "gui/design/Showdesign.h"
 #include "gui/simulate/Simulate.h"
+#include "tools/CalculatorShots.h"
 
 namespace bs::gui {
 
@@ -71,6 +72,7 @@ void SaveExtraScreenshots(QWidget& mainWindow, const QDir& dir, const SaveShot& 
   SimulateShot(results, dir, save);
   SaveExportScreenshots(mainWindow, results, dir, save);
   results.hide();
+  SaveCalculatorScreenshots(mainWindow, dir, save);
 }
 
 }  // namespace bs::gui
