@@ -155,6 +155,12 @@ void TForm2::BindEvents() {
   connect(Button1, &QPushButton::clicked, this, GuardedSlot(this, &TForm2::Button1Click));
   connect(Button2, &QPushButton::clicked, this, GuardedSlot(this, &TForm2::Button2Click));
   connect(Button3, &QPushButton::clicked, this, &QDialog::accept);
+  // Enter in a box calculates the panel that holds it; it never closes the screen.
+  for (QPushButton* button : {Button1, Button2, Button3}) button->setAutoDefault(false);
+  for (QLineEdit* box : {Edit1, Edit2, Edit3})
+    connect(box, &QLineEdit::returnPressed, Button1, &QPushButton::click);
+  for (QLineEdit* box : {Edit4, Edit5, Edit6, Edit9})
+    connect(box, &QLineEdit::returnPressed, Button2, &QPushButton::click);
 }
 
 void TForm2::SetTabOrder() {
