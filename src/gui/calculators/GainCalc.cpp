@@ -40,9 +40,6 @@ TYagibaseform3::TYagibaseform3(QWidget* owner) : TYagibaseform(owner) {
   Memo1->setReadOnly(true);
 
   Button2 = MakeButton(Client(), "Button2", "Back", {547, 700, 150, 54});
-  // Enter in a box gives the VK3AUU estimate; it never closes the screen.
-  Button1->setDefault(true);
-  Button2->setAutoDefault(false);
 
   connect(Button1, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform3::Findgain));
   connect(Button3, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform3::FindWA2PHW));

@@ -81,10 +81,6 @@ void TForm1::BuildButtons() {
   Button1 = MakeButton(Panel2, "Button1", "Calculate", {25, 14, 150, 56});
   Button2 = MakeButton(Panel2, "Button2", "Print", {25, 84, 150, 56});
   Button3 = MakeButton(Panel2, "Button3", "Back", {25, 154, 150, 56});
-  // Enter in a box adds a row; it neither prints nor closes the screen.
-  Button1->setDefault(true);
-  Button2->setAutoDefault(false);
-  Button3->setAutoDefault(false);
 }
 
 void TForm1::BindEvents() {

@@ -63,9 +63,6 @@ TYagibaseform4::TYagibaseform4(QWidget* owner) : TYagibaseform(owner) {
   Image1->SetImage(BothStackingPicture().Render(QSize(800, 336)));
 
   Button2 = MakeButton(Client(), "Button2", "Back", {60, 750, 150, 54});
-  // Enter in a box calculates; it never closes the screen.
-  Button1->setDefault(true);
-  Button2->setAutoDefault(false);
 
   connect(RadioGroup1, &RadioGroup::Clicked, this, GuardedSlot(this, &TYagibaseform4::ClearBoxV));
   connect(Button1, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform4::FindBeamGain));
