@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dirs=()
-for d in src tests tools bench; do [ -d "$d" ] && dirs+=("$d"); done
+for d in src tests tools bench fuzz; do [ -d "$d" ] && dirs+=("$d"); done
 mapfile -t files < <(find "${dirs[@]}" \( -name '*.cpp' -o -name '*.h' \) | sort)
 if ! clang-format --dry-run --Werror "${files[@]}"; then
   echo "clang-format differences found: run clang-format -i on the files above." >&2

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build clang clang-format ccache
+  build-essential cmake ninja-build clang clang-format ccache libclang-rt-14-dev
   qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   nec2c qt6-charts-dev

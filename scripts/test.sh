@@ -21,4 +21,7 @@ cmake --build build-sanitize
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure --timeout 300)
 
+# Every reader's fuzz target, briefly, in the same sanitizer build.
+scripts/fuzz.sh 10
+
 echo "All tests passed."

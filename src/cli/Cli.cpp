@@ -29,9 +29,31 @@ std::vector<Subcommand> AddSubcommands(CLI::App& app) {
   return subcommands;
 }
 
+// Every refusal is shown here, with control characters and invalid bytes made visible.
 int Refused(std::ostream& err, const std::string& message) {
-  err << "error: " << message << '\n';
+  err << "error: " << bs::VisibleText(message) << '\n';
   return kExitRefused;
+}
+
+// The option whose value a conversion message quotes ("'abc' is not a valid ..."), if any.
+std::string OptionQuoted(const CLI::App& sub, const std::string& message) {
+  for (const CLI::Option* option : sub.get_options()) {
+    if (option->count() == 0) continue;
+    for (const std::string& value : option->results())
+      if (message.rfind("'" + bs::TextForMessage(value) + "' ", 0) == 0) return option->get_name();
+  }
+  return {};
+}
+
+// Runs the subcommand; a text it cannot convert is named by its option.
+int RunNamed(const Subcommand& sub, std::ostream& out, std::ostream& err) {
+  try {
+    return sub.command->Run(out, err);
+  } catch (const bs::ConvertError& e) {
+    const std::string option = OptionQuoted(*sub.app, e.what());
+    if (option.empty()) throw;
+    throw bs::ConvertError(option + ": " + e.what());
+  }
 }
 
 int ParseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -47,7 +69,7 @@ int ParseAndRun(int argc, const char* const* argv, std::ostream& out, std::ostre
   }
   for (const Subcommand& sub : subcommands) {
     if (!sub.app->parsed()) continue;
-    const int status = sub.command->Run(out, err);
+    const int status = RunNamed(sub, out, err);
     out.flush();
     if (!out) return Refused(err, "the output could not be written");
     return status;
@@ -61,7 +83,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   try {
     return ParseAndRun(argc, argv, out, err);
   } catch (const UsageError& e) {
-    err << "error: " << e.what() << '\n';
+    err << "error: " << bs::VisibleText(e.what()) << '\n';
     return kExitUsage;
   } catch (const bs::Error& e) {
     return Refused(err, e.what());

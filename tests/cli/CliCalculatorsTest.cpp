@@ -108,7 +108,7 @@ TEST(CliCalculators, RefusalsAndUsageMistakes) {
         "1"},
        1,
        "error: No coax called 'RG-99' in Coax.dta"},
-      {{"gain", "--boom", "4000.5"}, 1, "error: '4000.5' is not a valid integer value"},
+      {{"gain", "--boom", "4000.5"}, 1, "error: --boom: '4000.5' is not a valid integer value"},
       {{"rods", "--diameter", "x", "--spacing", "12.8"},
        1,
        "error: Error in one of the entry boxes"},

@@ -6,11 +6,13 @@
 
 #include "cli/Command.h"
 #include "cli/Json.h"
+#include "cli/commands/DesignFaults.h"
 #include "cli/commands/DesignJson.h"
 #include "cli/commands/DesignOptions.h"
 #include "cli/commands/DesignRequest.h"
 #include "cli/commands/ExportOptions.h"
 #include "core/export/NecDeck.h"
+#include "core/platform/Errors.h"
 
 namespace bs::cli {
 
@@ -31,7 +33,7 @@ class DesignCommand final : public Command {
 
   int Run(std::ostream& out, std::ostream& err) override {
     if (const auto conflict = RequestConflict(request_)) throw UsageError(*conflict);
-    const DesignOutcome outcome = RunDesign(request_, err);
+    const DesignOutcome outcome = NamedRun(err);
     if (necFile_) bs::exporting::WriteNecDeck(*necFile_, outcome.results, {necDipole_ == "folded"});
     WriteDesignExports(exports_, outcome.results);
     if (request_.json)
@@ -42,6 +44,20 @@ class DesignCommand final : public Command {
   }
 
  private:
+  // The design; a refusal names the option or file line it comes from.
+  DesignOutcome NamedRun(std::ostream& err) const {
+    std::optional<SavedFile> saved;
+    if (request_.fromFile) saved = ReadSavedFile(*request_.fromFile);
+    const SavedFile* file = saved ? &*saved : nullptr;
+    try {
+      return RunDesign(request_, file, err);
+    } catch (const bs::Error& e) {
+      const std::string origin = FaultOrigin(request_, file, e.what());
+      if (origin.empty()) throw;
+      throw bs::Error(origin + ": " + e.what());
+    }
+  }
+
   DesignRequest request_;
   std::optional<std::string> necFile_;
   std::string necDipole_ = "single";

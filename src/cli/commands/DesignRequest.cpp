@@ -1,7 +1,6 @@
 #include "cli/commands/DesignRequest.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "cli/CliDialogs.h"
 #include "cli/LineEnds.h"
@@ -16,22 +15,6 @@ namespace {
 
 using bs::design::Box;
 using bs::design::Group;
-
-bs::design::DesignEntries StartEntries() {
-  bs::YagiVar::State state;
-  bs::YagiVar::StartUp(state);
-  bs::YagiVar::LocalizeStartTexts(state);
-  return bs::design::EntriesFromState(state);
-}
-
-bs::design::DesignEntries SavedEntries(const std::string& path) {
-  if (!bs::SaveInfo::DataFileExists(path) || std::filesystem::is_directory(path))
-    throw bs::Error("No data file found: " + path);
-  bs::YagiVar::State state;
-  bs::YagiVar::StartUp(state);
-  bs::SaveInfo::ReadDataFile(path, state);
-  return bs::design::EntriesFromState(state);
-}
 
 // The coax list choice; a USER factor outside 0 < v <= 1 is kept, as on the screen, and the
 // balun line is left out of the report.
@@ -67,9 +50,31 @@ std::optional<std::string> RequestConflict(const DesignRequest& request) {
   return std::nullopt;
 }
 
+bs::YagiVar::State StartTexts() {
+  bs::YagiVar::State state;
+  bs::YagiVar::StartUp(state);
+  bs::YagiVar::LocalizeStartTexts(state);
+  return state;
+}
+
+SavedFile ReadSavedFile(const std::string& path) {
+  if (!bs::SaveInfo::DataFileExists(path))
+    throw bs::Error("No data file found: " + bs::PathForMessage(path));
+  SavedFile saved{path, {}, {}};
+  bs::YagiVar::StartUp(saved.texts);
+  saved.lines = bs::SaveInfo::ReadDataFile(path, saved.texts);
+  return saved;
+}
+
 bs::design::DesignEntries EntriesFor(const DesignRequest& request) {
+  if (!request.fromFile) return EntriesFor(request, nullptr);
+  const SavedFile saved = ReadSavedFile(*request.fromFile);
+  return EntriesFor(request, &saved);
+}
+
+bs::design::DesignEntries EntriesFor(const DesignRequest& request, const SavedFile* saved) {
   bs::design::DesignEntries entries =
-      request.fromFile ? SavedEntries(*request.fromFile) : StartEntries();
+      bs::design::EntriesFromState(saved ? saved->texts : StartTexts());
   const auto freq = request.boxes.find(bs::design::kFreqBox);
   if (freq != request.boxes.end()) {
     entries.edit[bs::design::kFreqBox] = freq->second;
@@ -81,6 +86,13 @@ bs::design::DesignEntries EntriesFor(const DesignRequest& request) {
 }
 
 DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStream) {
+  if (!request.fromFile) return RunDesign(request, nullptr, warningStream);
+  const SavedFile saved = ReadSavedFile(*request.fromFile);
+  return RunDesign(request, &saved, warningStream);
+}
+
+DesignOutcome RunDesign(const DesignRequest& request, const SavedFile* saved,
+                        std::ostream& warningStream) {
   CliDialogs dialogs(warningStream);
   const ScopedDialogs installed(dialogs);
   DesignRequest effective = request;
@@ -90,7 +102,7 @@ DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStrea
   DesignOutcome out;
   bs::YagiVar::State& state = out.results;
   bs::YagiVar::StartUp(state);
-  out.entries = EntriesFor(effective);
+  out.entries = EntriesFor(effective, saved);
   out.coax = effective.coax;
   out.velocityFactor = effective.velocityFactor;
   bs::design::SaveEntries(out.entries, state);

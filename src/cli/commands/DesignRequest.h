@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/design/Design.h"
+#include "core/state/SaveInfo.h"
 #include "core/state/YagiVar.h"
 
 namespace bs::cli {
@@ -37,6 +38,20 @@ std::optional<std::string> RequestConflict(const DesignRequest& request);
 // that is not a number (the band presets need it).
 bs::design::DesignEntries EntriesFor(const DesignRequest& request);
 
+// A saved-data file as read for --from: its texts and the line each value stands on.
+struct SavedFile {
+  std::string path;
+  bs::YagiVar::State texts;
+  bs::SaveInfo::ValueLines lines;
+};
+// Raises bs::Error "No data file found: PATH" when there is no regular file of that name, and
+// bs::InOutError when it cannot be read.
+SavedFile ReadSavedFile(const std::string& path);
+// The start texts of a run, with the user's decimal separator.
+bs::YagiVar::State StartTexts();
+// The entries for the request with the file already read (nullptr: no file).
+bs::design::DesignEntries EntriesFor(const DesignRequest& request, const SavedFile* saved);
+
 struct DesignOutcome {
   bs::design::DesignEntries entries;
   std::optional<int> coax;                    // coax list index chosen
@@ -50,5 +65,7 @@ struct DesignOutcome {
 // Runs the design; warnings go to `warningStream` as they come and into the outcome. Raises
 // bs::Error (with the message the program shows) when an entry is refused.
 DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStream);
+DesignOutcome RunDesign(const DesignRequest& request, const SavedFile* saved,
+                        std::ostream& warningStream);
 
 }  // namespace bs::cli

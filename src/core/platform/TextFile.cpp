@@ -296,6 +296,7 @@ bool TextFileReader::AtEnd() const {
 
 std::string TextFileReader::ReadLine() {
   if (AtEnd()) ThrowReadBeyondEnd();
+  ++line_;
   const auto end = data_.find_first_of("\r\n", pos_);
   std::string line;
   if (end == std::string::npos) {

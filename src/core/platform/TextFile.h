@@ -47,11 +47,14 @@ class TextFileReader {
   bool AtEnd() const;
   // The next line as UTF-8, without its line end; raises "Read beyond end of file" at the end.
   std::string ReadLine();
+  // How many lines were read so far: the number of the line ReadLine gave last.
+  int LineNumber() const { return line_; }
 
  private:
   TextFileReader() = default;
   std::string data_;
   std::size_t pos_ = 0;
+  int line_ = 0;
 };
 
 bool FileExists(const std::string& path);

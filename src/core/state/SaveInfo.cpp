@@ -96,13 +96,38 @@ void SaveDataFile(State& state) {
   bs::TheDialogs().ShowMessage("Program data saved");
 }
 
-std::string ReadValue(bs::TextFileReader& file) {
+namespace {
+
+// ReadValue, also giving the line the value stands on (0 at the end of the file).
+std::string NextValue(bs::TextFileReader& file, int& lineNumber) {
+  lineNumber = 0;
   while (!file.AtEnd()) {
     std::string line = file.ReadLine();
-    if (line.empty()) return "0";
-    if (line[0] != ';') return line;
+    if (line.empty() || line[0] != ';') {
+      lineNumber = file.LineNumber();
+      return line.empty() ? "0" : line;
+    }
   }
   return "0";
+}
+
+std::vector<Line> ValueLayout() {
+  std::vector<Line> values;
+  for (const Line& line : FileLayout())
+    if (!line.comment) values.push_back(line);
+  return values;
+}
+
+}  // namespace
+
+std::string ReadValue(bs::TextFileReader& file) {
+  int lineNumber = 0;
+  return NextValue(file, lineNumber);
+}
+
+std::string& SavedText(State& state, std::size_t index) {
+  static const std::vector<Line> values = ValueLayout();
+  return values.at(index).text->Of(state);
 }
 
 bool RecoverDataFile(State& state) {
@@ -124,15 +149,17 @@ bool RecoverDataFile(State& state) {
   return true;
 }
 
-void ReadDataFile(const std::string& path, State& state) {
+ValueLines ReadDataFile(const std::string& path, State& state) {
   bs::TextFileReader file(path, kDataFileMaxBytes);
-  ReadDataValues(file, state);
+  return ReadDataValues(file, state);
 }
 
-void ReadDataValues(bs::TextFileReader& file, State& state) {
+ValueLines ReadDataValues(bs::TextFileReader& file, State& state) {
   const char separator = bs::DecimalSeparator();
-  for (const Line& line : FileLayout())
-    if (!line.comment) line.text->Of(state) = WithDecimalSeparator(ReadValue(file), separator);
+  ValueLines lines(kSavedTexts);
+  for (std::size_t i = 0; i < kSavedTexts; ++i)
+    SavedText(state, i) = WithDecimalSeparator(NextValue(file, lines[i]), separator);
+  return lines;
 }
 
 std::string WithDecimalSeparator(const std::string& text, char separator) {

@@ -2,6 +2,7 @@
 // The saved-data file "Zuzo.cnf": the 58 screen texts of the shared state, between comment lines.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/platform/TextFile.h"
 #include "core/state/YagiVar.h"
@@ -26,12 +27,18 @@ void SaveDataFile(bs::YagiVar::State& state);
 // "No data file found") when there is no such regular file. A file too large for the format
 // raises InOutError; in both cases no text changes.
 bool RecoverDataFile(bs::YagiVar::State& state);
+// The 58 saved texts in the order of the file, and the line each came from (0 for a value read
+// after the file ended).
+inline constexpr std::size_t kSavedTexts = 58;
+using ValueLines = std::vector<int>;
+std::string& SavedText(bs::YagiVar::State& state, std::size_t index);
+
 // Reads the 58 texts from a saved-data file at any path, quietly: no beep, no message, the
-// working directory unchanged. Raises InOutError when the file cannot be read; the texts read
-// before a failure keep their new values.
-void ReadDataFile(const std::string& path, bs::YagiVar::State& state);
+// working directory unchanged. Raises InOutError when the file cannot be read; then no text
+// changes.
+ValueLines ReadDataFile(const std::string& path, bs::YagiVar::State& state);
 // The 58 texts from an open file, each through WithDecimalSeparator.
-void ReadDataValues(bs::TextFileReader& file, bs::YagiVar::State& state);
+ValueLines ReadDataValues(bs::TextFileReader& file, bs::YagiVar::State& state);
 // A saved text that is a plain decimal number written with the other decimal separator
 // ("144.1" under a comma locale) comes back with the user's separator ("144,1"), so a file
 // travels between machines; every other text stays exactly as stored.

@@ -11,7 +11,7 @@ void ShowCurrentError() {
   } catch (const std::bad_alloc&) {
     bs::TheDialogs().ShowMessage("Out of memory");
   } catch (const std::exception& e) {
-    bs::TheDialogs().ShowMessage(e.what());
+    bs::TheDialogs().ShowMessage(bs::VisibleText(e.what()));
   } catch (...) {
     bs::TheDialogs().ShowMessage("Unexpected error");
   }
