@@ -84,6 +84,13 @@ TEST(CliExport, YagListsTheBoxesAndConverts) {
       RunCli({"yag", Out("in.yag"), "--maa", Out("f.maa"), "--maa-dipole", "folded"});
   EXPECT_EQ(folded.status, 1);
   EXPECT_FALSE(fs::exists(Out("f.maa")));
+  // The NEC-2 model of the typed dimensions: one wire card per element, the three of the file.
+  const CliResult nec = RunCli({"yag", Out("in.yag"), "--nec", Out("in.nec")});
+  ASSERT_EQ(nec.status, 0) << nec.err;
+  int wires = 0;
+  for (const std::string& line : testing_support::SplitLines(ReadFile(Out("in.nec"))))
+    wires += line.rfind("GW", 0) == 0;
+  EXPECT_EQ(wires, 3);
   const CliResult missing = RunCli({"yag", Out("none.yag")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("No yag file found"), std::string::npos);

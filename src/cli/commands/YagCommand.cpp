@@ -9,6 +9,7 @@
 #include "cli/Json.h"
 #include "cli/commands/ExportOptions.h"
 #include "core/export/MaaFile.h"
+#include "core/export/NecDeck.h"
 #include "core/export/YOBoxes.h"
 #include "core/export/YOconversion.h"
 #include "core/export/YagFile.h"
@@ -30,6 +31,7 @@ struct YagRequest {
   std::optional<std::string> output;
   std::string description;
   std::optional<std::string> maa;
+  std::optional<std::string> nec;
   bs::exporting::MaaChoices maaChoices;
 };
 
@@ -83,6 +85,9 @@ class YagCommand final : public Command {
     app.add_option("--maa", request_.maa,
                    "Write the .maa file of \"Make Mmana\" for the dimensions to this file");
     AddMaaChoiceOptions(app, request_.maaChoices);
+    app.add_option("--nec", request_.nec,
+                   "Write the NEC-2 model of the dimensions (single dipole, non-metal lengths) to "
+                   "this file");
     app.footer(
         "Without --convert, -o or --maa the box texts are printed by their labels.\n"
         "Numbers are texts as typed on the YO screen, with the locale's decimal separator.");
@@ -96,7 +101,8 @@ class YagCommand final : public Command {
       throw bs::Error(bs::exporting::kNoYagFile);
     if (request_.convert) Convert(state);
     if (request_.maa) WriteMaa(state);
-    if (!request_.convert && !request_.maa) PrintTexts(out, state, request_.json);
+    if (request_.nec) WriteNec(state);
+    if (!request_.convert && !request_.maa && !request_.nec) PrintTexts(out, state, request_.json);
     return kExitOk;
   }
 
@@ -120,18 +126,27 @@ class YagCommand final : public Command {
     bs::exporting::GenerateYOfile(state, *request_.output);
   }
 
-  void WriteMaa(bs::YagiVar::State& state) const {
+  static void StoreTyped(bs::YagiVar::State& state) {
     const std::string refusal = bs::exporting::StoreTypedDimensions(state, state.YOText);
     if (!refusal.empty()) throw bs::Error(refusal);
+  }
+
+  void WriteMaa(bs::YagiVar::State& state) const {
+    StoreTyped(state);
     WriteMaaTo(state, request_.maaChoices, *request_.maa);
+  }
+
+  void WriteNec(bs::YagiVar::State& state) const {
+    StoreTyped(state);
+    bs::exporting::WriteNecDeck(*request_.nec, state, bs::exporting::NecOptions{});
   }
 
   YagRequest request_;
 };
 
-const Registration kYag{"yag",
-                        "Read a .yag file; convert it between boom mountings or write a .maa",
-                        [] { return std::make_unique<YagCommand>(); }};
+const Registration kYag{
+    "yag", "Read a .yag file; convert it between boom mountings, write a .maa or a NEC-2 model",
+    [] { return std::make_unique<YagCommand>(); }};
 
 }  // namespace
 
