@@ -36,13 +36,4 @@ class CliDialogs final : public bs::Dialogs {
   std::vector<std::string> warnings_;
 };
 
-// Installs the dialogs for one scope and restores the stand-in afterwards.
-class ScopedDialogs {
- public:
-  explicit ScopedDialogs(bs::Dialogs& dialogs) { bs::InstallDialogs(&dialogs); }
-  ~ScopedDialogs() { bs::InstallDialogs(nullptr); }
-  ScopedDialogs(const ScopedDialogs&) = delete;
-  ScopedDialogs& operator=(const ScopedDialogs&) = delete;
-};
-
 }  // namespace bs::cli

@@ -94,7 +94,6 @@ DesignOutcome RunDesign(const DesignRequest& request, std::ostream& warningStrea
 DesignOutcome RunDesign(const DesignRequest& request, const SavedFile* saved,
                         std::ostream& warningStream) {
   CliDialogs dialogs(warningStream);
-  const ScopedDialogs installed(dialogs);
   DesignRequest effective = request;
   // The velocity factor given alone answers the USER entry.
   if (effective.velocityFactor && !effective.coax) effective.coax = bs::design::kUserCoaxIndex;
@@ -111,6 +110,7 @@ DesignOutcome RunDesign(const DesignRequest& request, const SavedFile* saved,
   out.inputs = state;
   bs::design::Report report;
   bs::design::Yagidimensions(state, report);
+  for (const std::string& notice : report.Notices()) dialogs.Warn(notice);
   out.report = WithLfLineEnds(report.Text());
   out.warnings = dialogs.Warnings();
   return out;

@@ -4,7 +4,6 @@
 #include "core/design/FoldedDipole.h"
 #include "core/design/ReportText.h"
 #include "core/platform/Arith.h"
-#include "core/platform/Dialogs.h"
 #include "core/platform/Errors.h"
 
 namespace bs::design {
@@ -37,10 +36,10 @@ void ClearDirectorTables(bs::YagiVar::State& s) {
 
 // A director thicker than a thirtieth of its length works poorly. The check runs with the
 // director number the previous calculation left behind.
-void CheckThickness(bs::YagiVar::State& s) {
+void CheckThickness(bs::YagiVar::State& s, Report& report) {
   const double d = s.ElementDiam;
   s.DirectorLength = bs::ToDouble(CalcDirLength(s, d) + s.BoomCorrection);
-  if (30.0L * d > s.DirectorLength) bs::TheDialogs().ShowMessage(kThicknessWarning);
+  if (30.0L * d > s.DirectorLength) report.Notice(kThicknessWarning);
 }
 
 void PlaceDirector(bs::YagiVar::State& s, Report& report, int n) {
@@ -88,7 +87,7 @@ void CalcDirector(bs::YagiVar::State& s, Report& report) {
   // The tables hold 100 directors; nothing may write past them.
   if (n > bs::YagiVar::kMaxDirectors) throw bs::Error(kTooManyDirectors);
   s.BoomLength = bs::ToDouble(s.DipoleSpacing + kBoomOverhang);
-  CheckThickness(s);
+  CheckThickness(s, report);
   for (int i = 1; i <= n; ++i) PlaceDirector(s, report, i);
 }
 

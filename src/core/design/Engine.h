@@ -27,8 +27,8 @@ inline constexpr const char* kThicknessWarning =
 // stored afresh (StoreDesignInputs) before every calculation.
 void Yagidimensions(bs::YagiVar::State& state, Report& report);
 
-// The director loop: clears the director tables, checks the element thickness (a warning
-// through the dialogs; the calculation goes on), then places directors 1 to NumDirectors.
+// The director loop: clears the director tables, checks the element thickness (a notice in the
+// report; the calculation goes on), then places directors 1 to NumDirectors.
 void CalcDirector(bs::YagiVar::State& state, Report& report);
 
 // Length of director n = DirectorNumber in wavelengths, without boom correction, for an element
