@@ -6,6 +6,7 @@
 #include "gui/app/Pictures.h"
 #include "gui/app/YagiForm.h"
 #include "gui/platform/Drawing.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
 
@@ -15,27 +16,16 @@ TfmAboutBox::TfmAboutBox(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(369, 252);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Olive());
-  palette.setColor(QPalette::WindowText, Qt::white);
-  setPalette(palette);
+  FillBackground(this, Olive());
+  SetTextColor(this, Qt::white);
 
-  auto* panel = new QFrame(this);
-  panel->setObjectName("Panel1");
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setGeometry(16, 16, 112, 112);
+  auto* panel = SunkenPanel(this, "Panel1", QRect(16, 16, 112, 112), std::nullopt, 1);
   auto* picture = new DrawingWidget(&AboutPicture(), panel);
   picture->setObjectName("ProgramIcon");
   picture->setGeometry(4, 4, 104, 104);
 
-  ProductName = new QLabel("Beamsmith", this);
-  ProductName->setObjectName("ProductName");
-  QFont bold = ProductName->font();
-  bold.setBold(true);
-  bold.setPixelSize(20);
-  ProductName->setFont(bold);
-  ProductName->setGeometry(144, 24, 210, 28);
+  ProductName =
+      WhiteLabel(this, "ProductName", "Beamsmith", QRect(144, 24, 210, 28), ControlFont(20, true));
   Comments = new QLabel("for the design of DL6WU yagis for VHF/UHF", this);
   Comments->setObjectName("Comments");
   Comments->setWordWrap(true);

@@ -14,6 +14,7 @@
 #include "gui/app/Pictures.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
 
@@ -45,29 +46,15 @@ void TYagibaseform1::BuildWelcomePage() {
   Label1->setFont(ComicSans(27));
   Label1->setGeometry(0, 0, kDesignWidth, 44);
 
-  Panel1 = new QFrame(Client());
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setGeometry(171, 56, 904, 544);
+  Panel1 = SunkenPanel(Client(), "Panel1", QRect(171, 56, 904, 544), std::nullopt, 1);
   Image1 = new DrawingWidget(&WelcomePicture(), Panel1);
   Image1->setObjectName("Image1");
   Image1->setGeometry(2, 2, 900, 540);
 
-  Label3 = new QLabel("WELCOME", Client());
-  Label3->setObjectName("Label3");
-  Label3->setFont(ComicSans(21));
-  Label3->setStyleSheet("color: white;");
-  Label3->setAlignment(Qt::AlignCenter);
-  Label3->setGeometry(0, 640, kDesignWidth, 40);
-
-  Label4 = new QLabel("   Beamsmith  builds on the work of many experimenters ", Client());
-  Label4->setObjectName("Label4");
-  QFont arial("Arial");
-  arial.setPixelSize(19);
-  Label4->setFont(arial);
-  Label4->setStyleSheet("color: white;");
-  Label4->setAlignment(Qt::AlignCenter);
-  Label4->setGeometry(0, 700, kDesignWidth, 32);
+  Label3 = WhiteLabel(Client(), "Label3", "WELCOME", QRect(0, 640, kDesignWidth, 40), ComicSans(21),
+                      Qt::AlignCenter);
+  Label4 = WhiteLabel(Client(), "Label4", "   Beamsmith  builds on the work of many experimenters ",
+                      QRect(0, 700, kDesignWidth, 32), Arial(19), Qt::AlignCenter);
 }
 
 void TYagibaseform1::showEvent(QShowEvent* event) {

@@ -16,18 +16,9 @@
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/KeyboardRules.h"
 #include "gui/platform/Text.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
-
-QColor Olive() {
-  return QColor(0x80, 0x80, 0x00);
-}
-
-QFont ComicSans(int pixels) {
-  QFont font("Comic Sans MS");
-  font.setPixelSize(pixels);
-  return font;
-}
 
 QString VersionText() {
   return QStringLiteral("Beamsmith version ") + QString::fromUtf8(bs::kVersion);
@@ -49,10 +40,7 @@ TYagibaseform::TYagibaseform(QWidget* owner) : QDialog(owner), client_(new QWidg
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   client_->setObjectName("Client");
-  client_->setAutoFillBackground(true);
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, Olive());
-  client_->setPalette(palette);
+  FillBackground(client_, Olive());
   layout->addWidget(client_);
   BuildMenu();
   layout->setMenuBar(MainMenu1);
@@ -111,18 +99,10 @@ void TYagibaseform::UpdateTaskItems() {
 }
 
 void TYagibaseform::BuildLabels() {
-  Label1 = new QLabel("Beamsmith  ", client_);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(0, 0, kDesignWidth, 32);
-  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Label1->setFont(ComicSans(21));
-  Label1->setStyleSheet("color: white;");
-  Label2 = new QLabel(client_);
-  Label2->setObjectName("Label2");
-  Label2->setGeometry(0, kDesignHeight - 24, kDesignWidth, 24);
-  Label2->setAlignment(Qt::AlignCenter);
-  Label2->setFont(ComicSans(15));
-  Label2->setStyleSheet("color: white;");
+  Label1 = WhiteLabel(client_, "Label1", "Beamsmith  ", QRect(0, 0, kDesignWidth, 32),
+                      ComicSans(21), Qt::AlignRight | Qt::AlignVCenter);
+  Label2 = WhiteLabel(client_, "Label2", QString(), QRect(0, kDesignHeight - 24, kDesignWidth, 24),
+                      ComicSans(15), Qt::AlignCenter);
 }
 
 void TYagibaseform::BindMenu() {

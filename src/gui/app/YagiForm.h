@@ -12,15 +12,13 @@
 #include "gui/app/Manual.h"
 #include "gui/app/Screens.h"
 #include "gui/platform/ResizeKit.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
 
 inline constexpr int kDesignWidth = 1245;
 inline constexpr int kDesignHeight = 929;
 
-// Colours and fonts of the program's look.
-QColor Olive();
-QFont ComicSans(int pixels);
 // The version line shown in the footer and in the About box.
 QString VersionText();
 // Places a dialog in the middle of the work area of the screen it opens on, rather than over

@@ -8,6 +8,7 @@
 #include "gui/design/DesignPictures.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
 
@@ -20,15 +21,9 @@ QLabel* MakeLoopLabel(QWidget* panel, const char* name, QPoint at) {
   auto* label = new QLabel(panel);
   label->setObjectName(name);
   label->move(at);
-  QFont font = label->font();
-  font.setPixelSize(12);
-  font.setBold(true);
-  label->setFont(font);
-  label->setAutoFillBackground(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
+  label->setFont(ControlFont(12, true));
+  FillBackground(label, Qt::white);
+  SetTextColor(label, Qt::black);
   return label;
 }
 
@@ -45,34 +40,17 @@ TfmBalunBox::TfmBalunBox(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(536, 353);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Olive());
-  setPalette(palette);
-
-  Label2 = new QLabel("4:1 Balun Construction", this);
-  Label2->setObjectName("Label2");
-  QFont title = Label2->font();
-  title.setPixelSize(24);
-  title.setBold(true);
-  Label2->setFont(title);
-  Label2->setAlignment(Qt::AlignCenter);
-  Label2->setStyleSheet("color: white;");
-  Label2->setGeometry(0, 8, 536, 34);
+  FillBackground(this, Olive());
+  Label2 = WhiteLabel(this, "Label2", "4:1 Balun Construction", QRect(0, 8, 536, 34),
+                      ControlFont(24, true), Qt::AlignCenter);
   BuildPanel();
   BuildButtons();
 }
 
 void TfmBalunBox::BuildPanel() {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setLineWidth(2);
-  Panel1->setGeometry(67, 50, int(kBalunPictureWidth) + 8, int(kBalunPictureHeight) + 8);
-  Panel1->setAutoFillBackground(true);
-  QPalette palette = Panel1->palette();
-  palette.setColor(QPalette::Window, kSkyBlue);
-  Panel1->setPalette(palette);
+  Panel1 = SunkenPanel(this, "Panel1",
+                       QRect(67, 50, int(kBalunPictureWidth) + 8, int(kBalunPictureHeight) + 8),
+                       kSkyBlue);
   Image1 = new DrawingWidget(&BalunPicture(), Panel1);
   Image1->setObjectName("Image1");
   Image1->setGeometry(QRect(kPictureAt, QSize(int(kBalunPictureWidth), int(kBalunPictureHeight))));

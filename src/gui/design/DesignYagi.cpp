@@ -6,6 +6,7 @@
 #include "core/state/YagiVar.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/platform/WidgetKit.h"
 
 namespace bs::gui {
 
@@ -16,45 +17,16 @@ constexpr int kLabelWidth = 222;  // label left of its box
 constexpr int kBoxWidth = 112;
 const QColor kCream(255, 251, 240);
 
-QFont ControlFont(int pixels, bool bold = false) {
-  QFont font = QApplication::font();
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
+// The entry screen's labels: the controls' font at 15 pixels.
+QLabel* EntryLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                   const QColor& color) {
+  return MakeLabel(parent, name, text, geometry, ControlFont(15), color);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  const QColor& color) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setFont(ControlFont(15));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, color);
-  label->setPalette(palette);
-  return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setGeometry(geometry);
-  edit->setFont(ControlFont(15));
-  return edit;
-}
-
+// A construction panel: sunken, filled, with black text.
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& color) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setLineWidth(2);
-  panel->setGeometry(geometry);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, color);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  panel->setPalette(palette);
+  QFrame* panel = SunkenPanel(parent, name, geometry, color);
+  SetTextColor(panel, Qt::black);
   return panel;
 }
 
@@ -63,16 +35,11 @@ RadioGroup* MakeGroup(QWidget* parent, bs::design::Group number, const QRect& ge
   const bs::ChoiceRow& row = bs::RowOf(bs::design::DesignChoices(), number);
   QStringList items;
   for (const char* item : row.items) items << ToQ(item);
-  auto* group = new RadioGroup(ToQ(row.title), items, parent);
-  group->setObjectName(row.name);
-  group->setGeometry(geometry);
-  group->setFont(ControlFont(15));
-  group->SetColor(color);
-  return group;
+  return MakeRadioGroup(parent, row.name, ToQ(row.title), items, geometry, ControlFont(15), color);
 }
 
 QLabel* MakeTitle(QWidget* panel, const char* name, const QString& text) {
-  auto* title = MakeLabel(panel, name, text, QRect(0, 10, panel->width(), 26), Qt::black);
+  auto* title = EntryLabel(panel, name, text, QRect(0, 10, panel->width(), 26), Qt::black);
   title->setFont(ControlFont(17, true));
   title->setAlignment(Qt::AlignCenter);
   return title;
@@ -92,10 +59,8 @@ TYagibaseform7::TYagibaseform7(QWidget* owner) : TYagibaseform(owner) {
   setObjectName("Yagibaseform7");
   setWindowTitle("Design Zuzo");
   Label1->setText("Beamsmith ");
-  Label3 = MakeLabel(Client(), "Label3", "Entry screen for yagi details", QRect(0, 36, 1245, 40),
-                     Qt::white);
-  Label3->setFont(ComicSans(26));
-  Label3->setAlignment(Qt::AlignCenter);
+  Label3 = WhiteLabel(Client(), "Label3", "Entry screen for yagi details", QRect(0, 36, 1245, 40),
+                      ComicSans(26), Qt::AlignCenter);
   BuildLeftColumn();
   BuildCoaxList();
   BuildDipolePanel();
@@ -110,8 +75,8 @@ TYagibaseform7::TYagibaseform7(QWidget* owner) : TYagibaseform(owner) {
 }
 
 void TYagibaseform7::BuildLeftColumn() {
-  Label18 = MakeLabel(Client(), "Label18", "ALWAYS enter frequency before other data",
-                      QRect(40, 84, 342, 44), Qt::white);
+  Label18 = EntryLabel(Client(), "Label18", "ALWAYS enter frequency before other data",
+                       QRect(40, 84, 342, 44), Qt::white);
   Label18->setFont(ControlFont(15, true));
   Label18->setWordWrap(true);
   Edit1 = MakeRow(Client(), Label4, bs::design::kFreqBox, {40, 134}, Qt::white);
@@ -133,8 +98,8 @@ void TYagibaseform7::BuildCoaxList() {
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   for (const auto& entry : bs::design::CoaxTable) ListBox1->addItem(ToQ(entry.text));
   ListBox1->setCurrentRow(-1);
-  Label12 = MakeLabel(Client(), "Label12", ToQ(bs::design::kNoCoaxLabel), QRect(40, 822, 342, 48),
-                      Qt::white);
+  Label12 = EntryLabel(Client(), "Label12", ToQ(bs::design::kNoCoaxLabel), QRect(40, 822, 342, 48),
+                       Qt::white);
   Label12->setFont(ControlFont(15, true));
   Label12->setWordWrap(true);
   Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -163,25 +128,20 @@ void TYagibaseform7::BuildElementPanel() {
 }
 
 void TYagibaseform7::BuildButtons() {
-  Panel3 = MakePanel(Client(), "Panel3", QRect(826, 726, 380, 90),
-                     QApplication::palette().color(QPalette::Button));
-  Button1 = new QPushButton("Calculate", Panel3);
-  Button1->setObjectName("Button1");
-  Button1->setGeometry(30, 22, 150, 46);
-  Button1->setFont(ControlFont(16, true));
-  Button3 = new QPushButton("Back", Panel3);
-  Button3->setObjectName("Button3");
-  Button3->setGeometry(200, 22, 150, 46);
-  Button3->setFont(ControlFont(16));
+  Panel3 = MakePanel(Client(), "Panel3", QRect(826, 726, 380, 90), ButtonFace());
+  Button1 =
+      MakeButton(Panel3, "Button1", "Calculate", QRect(30, 22, 150, 46), ControlFont(16, true));
+  Button3 = MakeButton(Panel3, "Button3", "Back", QRect(200, 22, 150, 46), ControlFont(16));
 }
 
 QLineEdit* TYagibaseform7::MakeRow(QWidget* parent, QLabel*& label, bs::design::Box box, QPoint at,
                                    const QColor& color) {
   const bs::BoxRow& row = bs::RowOf(bs::design::DesignBoxes(), box);
   label =
-      MakeLabel(parent, row.labelName, ToQ(row.label), QRect(at, QSize(kLabelWidth, kRow)), color);
+      EntryLabel(parent, row.labelName, ToQ(row.label), QRect(at, QSize(kLabelWidth, kRow)), color);
   edits_[box] =
-      MakeEdit(parent, row.name, QRect(at + QPoint(kLabelWidth + 8, 0), QSize(kBoxWidth, kRow)));
+      MakeEdit(parent, row.name, QRect(at + QPoint(kLabelWidth + 8, 0), QSize(kBoxWidth, kRow)),
+               ControlFont(15));
   return edits_[box];
 }
 

@@ -17,18 +17,12 @@
 #include "gui/export/ExportWidgets.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/platform/WidgetKit.h"
 #include "gui/simulate/Simulate.h"
 
 namespace bs::gui {
 
 namespace {
-
-QFont PixelFont(const char* family, int pixels, bool bold = false) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 // Report line ends (CR LF, or a lone CR or LF) as the box's paragraph breaks.
 QString BoxText(const std::string& report) {
@@ -36,20 +30,6 @@ QString BoxText(const std::string& report) {
   text.replace("\r\n", "\n");
   text.replace('\r', '\n');
   return text;
-}
-
-// A sunken button panel in the colour of the buttons.
-QFrame* ButtonPanel(QWidget* parent, const char* name, const QRect& where) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setLineWidth(2);
-  panel->setGeometry(where);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-  panel->setPalette(palette);
-  return panel;
 }
 
 }  // namespace
@@ -71,14 +51,14 @@ void TYagibaseform2::BuildMemo() {
   Memo1 = new QPlainTextEdit(Client());
   Memo1->setObjectName("Memo1");
   Memo1->setGeometry(24, 44, 745, 825);
-  Memo1->setFont(PixelFont("MS Sans Serif", 13));
+  Memo1->setFont(PixelFont(kMsSansSerif, 13));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // tab stops every eight average character widths, as on the printed page
   Memo1->setTabStopDistance(8 * QFontMetricsF(Memo1->font()).averageCharWidth());
 }
 
 void TYagibaseform2::BuildButtons() {
-  Panel1 = ButtonPanel(Client(), "Panel1", {846, 64, 320, 330});
+  Panel1 = SunkenPanel(Client(), "Panel1", QRect(846, 64, 320, 330), ButtonFace());
   const std::pair<QPushButton**, const char*> buttons[] = {{&Button1, "Print results"},
                                                            {&Button2, "Create YO"},
                                                            {&Button5, "Create .maa"},
@@ -87,11 +67,8 @@ void TYagibaseform2::BuildButtons() {
   const char* names[] = {"Button1", "Button2", "Button5", "Button3", "Button4"};
   int top = 22;
   for (int i = 0; i < 5; ++i) {
-    QPushButton* button = new QPushButton(buttons[i].second, Panel1);
-    button->setObjectName(names[i]);
-    button->setGeometry(30, top, 260, 44);
-    button->setFont(PixelFont("Arial", 16));
-    *buttons[i].first = button;
+    *buttons[i].first =
+        MakeButton(Panel1, names[i], buttons[i].second, QRect(30, top, 260, 44), Arial(16));
     top += 60;
   }
   connect(Button2, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::SaveYO));
@@ -102,14 +79,8 @@ void TYagibaseform2::BuildButtons() {
 }
 
 void TYagibaseform2::BuildPicture() {
-  Label3 = new QLabel("Folded dipole measuring points", Client());
-  Label3->setObjectName("Label3");
-  Label3->setGeometry(790, 440, 435, 30);
-  Label3->setAlignment(Qt::AlignCenter);
-  Label3->setFont(ComicSans(19));
-  QPalette palette = Label3->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  Label3->setPalette(palette);
+  Label3 = WhiteLabel(Client(), "Label3", "Folded dipole measuring points",
+                      QRect(790, 440, 435, 30), ComicSans(19), Qt::AlignCenter);
   Image1 = new DrawingWidget(&FoldedDipolePicture(), Client());
   Image1->setObjectName("Image1");
   Image1->setGeometry(796, 476, 420, 172);
@@ -117,15 +88,9 @@ void TYagibaseform2::BuildPicture() {
 
 // The NEC-2 model and its simulation, in a panel of their own below the picture.
 void TYagibaseform2::BuildSimulationButtons() {
-  Panel2 = ButtonPanel(Client(), "Panel2", {846, 680, 320, 150});
-  Button6 = new QPushButton("Save .nec", Panel2);
-  Button6->setObjectName("Button6");
-  Button6->setGeometry(30, 22, 260, 44);
-  Button6->setFont(Button1->font());
-  Button7 = new QPushButton("Simulate", Panel2);
-  Button7->setObjectName("Button7");
-  Button7->setGeometry(30, 82, 260, 44);
-  Button7->setFont(Button1->font());
+  Panel2 = SunkenPanel(Client(), "Panel2", QRect(846, 680, 320, 150), ButtonFace());
+  Button6 = MakeButton(Panel2, "Button6", "Save .nec", QRect(30, 22, 260, 44), Arial(16));
+  Button7 = MakeButton(Panel2, "Button7", "Simulate", QRect(30, 82, 260, 44), Arial(16));
   connect(Button6, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::SaveNec));
   connect(Button7, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform2::ShowSimulate));
 }
@@ -138,12 +103,18 @@ void TYagibaseform2::GetStarted() {
   bs::design::Report report;
   // The box shows what the calculation appended, also when a fault stopped it; the fault then
   // goes on to the error handler, which shows its message.
+  // The calculation's notices come first, as they came up before the report was complete.
+  const auto showNotices = [&report] {
+    for (const std::string& notice : report.Notices()) bs::TheDialogs().ShowMessage(notice);
+  };
   try {
     bs::design::Yagidimensions(bs::YagiVar::Global(), report);
   } catch (...) {
+    showNotices();
     ShowCalculated(report);
     throw;
   }
+  showNotices();
   ShowCalculated(report);
 }
 

@@ -22,12 +22,6 @@ using bs::simulate::SweepResult;
 constexpr int kColumn = 885;
 constexpr int kColumnWidth = 345;
 
-QFont PixelFont(const char* family, int pixels) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  return font;
-}
-
 QLabel* WhiteLabel(const QString& text, QWidget* parent, const QRect& where) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(where);
