@@ -171,7 +171,7 @@ TEST_F(DesignTest, ThicknessWarningAtUhfUsesTheLastDirectorNumber) {
   EXPECT_TRUE(report.Notices().empty());
   // The second calculation checks with director 8, whose shorter length the 3 mm rod exceeds.
   Calculate();
-  EXPECT_EQ(dialogs.Messages().size(), 1u);
+  EXPECT_EQ(report.Notices().size(), 1u);
 }
 
 TEST_F(DesignTest, SecondCalculationGivesTheSameReport) {
