@@ -49,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             {"design", "--velocity-factor", "x"}, 1, "'x' is not a valid floating point value"},
         FailureCase{{"design", "--from", "no-such-dir/Zuzo.cnf"}, 1, "No data file found"},
-        FailureCase{{"design", "--from", "."}, 1, "No data file found"}));
+        FailureCase{{"design", "--from", "."}, 1, "No data file found"},
+        // Dimensions that could not be cut are refused, not printed.
+        FailureCase{{"design", "--freq", "10000"}, 1, "The boom is too thick for the elements"},
+        FailureCase{
+            {"design", "--bend", "2000"}, 1, "The bend diameter or the feed gap is too large"}));
 
 INSTANTIATE_TEST_SUITE_P(
     UsageErrors, CliFailureTest,

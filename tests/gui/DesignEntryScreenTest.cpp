@@ -192,6 +192,14 @@ TEST_F(DesignScreenTest, CalculateRefusesMoreThanAHundredDirectors) {
   EXPECT_EQ(State().NumDirectors, 0);
 }
 
+TEST_F(DesignScreenTest, CalculateRefusesDimensionsThatCouldNotBeCut) {
+  auto entry = Open<TYagibaseform7>();
+  Type(entry->Edit1, "10000");
+  QTest::keyClick(entry->Edit1, Qt::Key_Tab);
+  EXPECT_FALSE(ClickCalculate(*entry)) << "the results screen must not open";
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{bs::design::kBoomTooThick});
+}
+
 TEST_F(DesignScreenTest, CalculateRightAfterTypingTheFrequencyUsesItsPresets) {
   auto entry = Open<TYagibaseform7>();
   Type(entry->Edit3, "9");

@@ -4,6 +4,7 @@
 
 #include "cli/CliDialogs.h"
 #include "cli/LineEnds.h"
+#include "core/design/Buildable.h"
 #include "core/platform/Errors.h"
 #include "core/platform/Numbers.h"
 #include "core/state/SaveInfo.h"
@@ -110,6 +111,7 @@ DesignOutcome RunDesign(const DesignRequest& request, const SavedFile* saved,
   out.inputs = state;
   bs::design::Report report;
   bs::design::Yagidimensions(state, report);
+  bs::design::CheckBuildable(state);
   for (const std::string& notice : report.Notices()) dialogs.Warn(notice);
   out.report = WithLfLineEnds(report.Text());
   out.warnings = dialogs.Warnings();

@@ -4,9 +4,11 @@
 // How data flows: the entry screen keeps its box texts in the shared state (EntriesFromState,
 // SaveEntries); leaving the frequency box applies the band presets (ApplyBandPresets); choosing a
 // coax sets the balun's velocity factor (NoteCoax). Calculate stores the converted inputs
-// (StoreDesignInputs), then the results run Yagidimensions, which fills the element table in the
-// state and builds the whole report, ending with the folded dipole details and materials guide.
+// (StoreDesignInputs) and refuses a design whose dimensions could not be cut
+// (RefuseUnbuildableDesign), then the results run Yagidimensions, which fills the element table in
+// the state and builds the whole report, ending with the folded dipole details and materials guide.
 // The report and the balun sheet print through the printer interface (Printing.h).
+#include "core/design/Buildable.h"
 #include "core/design/Engine.h"
 #include "core/design/Entry.h"
 #include "core/design/FoldedDipole.h"

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "core/design/Buildable.h"
 #include "core/platform/Dialogs.h"
 #include "core/state/YagiVar.h"
 #include "gui/platform/ErrorGuard.h"
@@ -285,6 +286,7 @@ void TYagibaseform7::YagiDoCalculate() {
   SaveValues();
   // a failing box stops here with the earlier fields stored; the results do not open
   bs::design::StoreDesignInputs(Entries(), bs::YagiVar::Global());
+  bs::design::RefuseUnbuildableDesign(bs::YagiVar::Global());
   EnableShowDesign();
 }
 
