@@ -196,6 +196,20 @@ TEST_F(ExportScreensTest, MakeMmanaMismatchOpensNothing) {
   EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{bs::exporting::kDirectorMismatch});
 }
 
+TEST_F(ExportScreensTest, SaveNecWritesTheTypedZuzoAndRefusesAMismatch) {
+  auto yo = Open<TYagibaseform5>();
+  TypeGapZuzo(*yo);
+  dialogs.fileAnswers.push_back(Path("typed.nec"));
+  QTest::mouseClick(yo->PButton5, Qt::LeftButton);
+  int wires = 0;
+  for (const std::string& line : testing_support::SplitLines(ReadBytes(Path("typed.nec"))))
+    wires += line.rfind("GW", 0) == 0;
+  EXPECT_EQ(wires, 6) << "reflector, dipole and the four typed directors";
+  yo->Edit[12]->setText("1900");
+  QTest::mouseClick(yo->PButton5, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back(), bs::exporting::kDirectorMismatch);
+}
+
 TEST_F(ExportScreensTest, CreateYOThatCannotBeWrittenShowsTheErrorOnly) {
   bs::design::StoreDesignInputs(bs::design::EntriesFromState(State()), State());
   auto results = Open<bs::gui::TYagibaseform2>();

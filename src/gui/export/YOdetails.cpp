@@ -5,16 +5,19 @@
 
 #include "core/export/Estimate.h"
 #include "core/export/MaaFile.h"
+#include "core/export/NecDeck.h"
 #include "core/export/YOconversion.h"
 #include "core/export/YagFile.h"
 #include "core/platform/Dialogs.h"
 #include "core/platform/Numbers.h"
+#include "core/platform/TextFile.h"
 #include "core/state/YagiVar.h"
 #include "gui/app/Screens.h"
 #include "gui/export/Converter.h"
 #include "gui/export/ExportWidgets.h"
 #include "gui/platform/ErrorGuard.h"
 #include "gui/platform/Text.h"
+#include "gui/simulate/Simulate.h"
 
 namespace bs::gui {
 
@@ -118,6 +121,9 @@ void TYagibaseform5::BuildButtons() {
   Panel2 = MakePanel(Client(), "Panel2", QRect(820, 756, 360, 90));
   PButton3 = MakeButton(Panel2, "PButton3", "Convert", QRect(24, 22, 150, 46));
   PButton2 = MakeButton(Panel2, "PButton2", "Back", QRect(186, 22, 150, 46));
+  Panel3 = MakePanel(Client(), "Panel3", QRect(40, 756, 360, 90));
+  PButton5 = MakeButton(Panel3, "PButton5", "Save .nec", QRect(24, 22, 150, 46));
+  PButton6 = MakeButton(Panel3, "PButton6", "Simulate", QRect(186, 22, 150, 46));
 }
 
 void TYagibaseform5::AdjustMenu() {
@@ -136,6 +142,8 @@ void TYagibaseform5::BindEvents() {
   connect(PButton2, &QPushButton::clicked, this, &QDialog::accept);
   connect(PButton3, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform5::ConvertScreen));
   connect(PButton4, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform5::PButton4Click));
+  connect(PButton5, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform5::SaveNec));
+  connect(PButton6, &QPushButton::clicked, this, GuardedSlot(this, &TYagibaseform5::ShowSimulate));
   // Only the user's choice runs the estimate; SetBoxesFromValues selects items silently.
   connect(RadioGroup1, &RadioGroup::Clicked, this,
           GuardedSlot(this, &TYagibaseform5::CalcFfromRef));
@@ -151,6 +159,8 @@ void TYagibaseform5::SetTabOrder() {
   order.push_back(PButton1);
   order.push_back(PButton3);
   order.push_back(PButton2);
+  order.push_back(PButton5);
+  order.push_back(PButton6);
   for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -255,19 +265,43 @@ void TYagibaseform5::CalcFfromRef() {
   SetBoxesFromValues();
 }
 
-void TYagibaseform5::PButton4Click() {
+bool TYagibaseform5::StoreTypedDimensions() {
   std::array<std::string, 40> boxes;
   for (int box = 1; box <= bs::YagiVar::kYOBoxes; ++box) boxes[box] = FromQ(Edit[box]->text());
+  const std::string refusal = bs::exporting::StoreTypedDimensions(Shared(), boxes);
+  if (refusal.empty()) return true;
+  bs::TheDialogs().ShowMessage(refusal);
+  return false;
+}
+
+void TYagibaseform5::PButton4Click() {
+  if (!StoreTypedDimensions()) return;
   auto& s = Shared();
-  const std::string refusal = bs::exporting::StoreTypedDimensions(s, boxes);
-  if (!refusal.empty()) {
-    bs::TheDialogs().ShowMessage(refusal);
-    return;
-  }
   s.YOFormLeft = x();
   s.YOFormTop = y();
   std::unique_ptr<QDialog> mmana(CreateScreen(ScreenId::Mmana, this));
   if (mmana) mmana->exec();
+}
+
+// The NEC-2 model of the typed dimensions, which are non-metal lengths.
+void TYagibaseform5::SaveNec() {
+  if (!StoreTypedDimensions()) return;
+  bs::FileDialogOptions options;
+  options.title = "Save NEC-2 model";
+  options.initialDir = bs::CurrentDir();
+  options.defaultExt = "nec";
+  options.filter = "NEC-2 models (*.nec)|*.nec|All files (*.*)|*.*";
+  options.fileName = "Zuzo.nec";
+  const auto path = bs::TheDialogs().SaveFile(options);
+  if (!path) return;
+  bs::exporting::WriteNecDeck(*path, Shared(), {});
+  bs::TheDialogs().ShowMessage(*path + " saved");
+}
+
+void TYagibaseform5::ShowSimulate() {
+  if (!StoreTypedDimensions()) return;
+  TSimulateForm simulate(this, false);
+  simulate.exec();
 }
 
 void TYagibaseform5::ContentsHTML1Click() {

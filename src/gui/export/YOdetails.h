@@ -26,10 +26,13 @@ class TYagibaseform5 : public TYagibaseform {
   RadioGroup* RadioGroup2;  // Elements in boom
   QFrame* Panel1;
   QFrame* Panel2;
+  QFrame* Panel3;
   QPushButton* PButton1;  // Make YO
   QPushButton* PButton2;  // Back
   QPushButton* PButton3;  // Convert
   QPushButton* PButton4;  // Make Mmana
+  QPushButton* PButton5;  // Save .nec
+  QPushButton* PButton6;  // Simulate
   QAction* LoadYagfile1;
 
   void InitialiseYOvar();
@@ -41,6 +44,8 @@ class TYagibaseform5 : public TYagibaseform {
   void ConvertScreen();
   void CalcFfromRef();
   void PButton4Click();
+  void SaveNec();
+  void ShowSimulate();
   void ContentsHTML1Click() override;
   void FormActivate() override;
 
@@ -48,6 +53,8 @@ class TYagibaseform5 : public TYagibaseform {
   void FormClose() override;
 
  private:
+  // The typed dimensions into the element table, or the refusal shown; false when refused.
+  bool StoreTypedDimensions();
   void BuildHeadings();
   void BuildFirstColumn();
   void BuildDirectorColumns(int first, int left, const char* distanceCaption);
