@@ -156,4 +156,14 @@ bs::simulate::ReportEstimate DesignReportEstimate(const bs::YagiVar::State& s) {
   return estimate;
 }
 
+bs::FileDialogOptions NecSaveDialogOptions() {
+  bs::FileDialogOptions options;
+  options.title = "Save NEC-2 model";
+  options.initialDir = bs::CurrentDir();
+  options.defaultExt = "nec";
+  options.filter = "NEC-2 models (*.nec)|*.nec|All files (*.*)|*.*";
+  options.fileName = "Zuzo.nec";
+  return options;
+}
+
 }  // namespace bs::exporting

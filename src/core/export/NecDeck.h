@@ -15,6 +15,7 @@
 // design frequency, the E-plane and H-plane pattern cuts.
 #include <string>
 
+#include "core/platform/Dialogs.h"
 #include "core/simulate/Sweep.h"
 #include "core/simulate/SweepReport.h"
 #include "core/state/YagiVar.h"
@@ -43,6 +44,9 @@ std::string NecDeckText(const bs::YagiVar::State& state, const NecOptions& optio
 // Writes NecDeckText through the atomic writer (Windows-1252, CR LF).
 void WriteNecDeck(const std::string& path, const bs::YagiVar::State& state,
                   const NecOptions& options);
+
+// The save dialog of "Save .nec": NEC-2 models, "Zuzo.nec" in the working directory.
+bs::FileDialogOptions NecSaveDialogOptions();
 
 // The sweep of the same model; the SWR reference is 50 ohm for a single dipole, 200 ohm for a
 // folded dipole.

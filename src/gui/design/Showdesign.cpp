@@ -176,13 +176,7 @@ void TYagibaseform2::Showbalun() {
 }
 
 void TYagibaseform2::SaveNec() {
-  bs::FileDialogOptions options;
-  options.title = "Save NEC-2 model";
-  options.initialDir = bs::CurrentDir();
-  options.defaultExt = "nec";
-  options.filter = "NEC-2 models (*.nec)|*.nec|All files (*.*)|*.*";
-  options.fileName = "Zuzo.nec";
-  const auto path = bs::TheDialogs().SaveFile(options);
+  const auto path = bs::TheDialogs().SaveFile(bs::exporting::NecSaveDialogOptions());
   if (!path) return;
   bs::exporting::WriteNecDeck(*path, bs::YagiVar::Global(), {});
   bs::TheDialogs().ShowMessage(*path + " saved");

@@ -286,13 +286,7 @@ void TYagibaseform5::PButton4Click() {
 // The NEC-2 model of the typed dimensions, which are non-metal lengths.
 void TYagibaseform5::SaveNec() {
   if (!StoreTypedDimensions()) return;
-  bs::FileDialogOptions options;
-  options.title = "Save NEC-2 model";
-  options.initialDir = bs::CurrentDir();
-  options.defaultExt = "nec";
-  options.filter = "NEC-2 models (*.nec)|*.nec|All files (*.*)|*.*";
-  options.fileName = "Zuzo.nec";
-  const auto path = bs::TheDialogs().SaveFile(options);
+  const auto path = bs::TheDialogs().SaveFile(bs::exporting::NecSaveDialogOptions());
   if (!path) return;
   bs::exporting::WriteNecDeck(*path, Shared(), {});
   bs::TheDialogs().ShowMessage(*path + " saved");
