@@ -42,10 +42,10 @@ int MountIndex(const std::string& name) {
   return static_cast<int>(at - kMountNames.begin());
 }
 
-std::pair<int, int> ConversionOf(const std::string& spec) {
-  const auto colon = spec.find(':');
+std::pair<int, int> ConversionOf(const std::string& fromTo) {
+  const auto colon = fromTo.find(':');
   if (colon == std::string::npos) throw UsageError("--convert wants FROM:TO");
-  return {MountIndex(spec.substr(0, colon)), MountIndex(spec.substr(colon + 1))};
+  return {MountIndex(fromTo.substr(0, colon)), MountIndex(fromTo.substr(colon + 1))};
 }
 
 void PrintTexts(std::ostream& out, const bs::YagiVar::State& state, bool json) {
